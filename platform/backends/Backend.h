@@ -1,0 +1,56 @@
+// The seam between the platform core and a display: time, native input and real windows.
+//
+// The window manager and the message queue know nothing of any display library; they ask the
+// backend what time it is, let it deliver input, and tell it about top-level windows. The
+// headless backend (virtual clock, injected input) serves the tests; a real display serves
+// the program.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "PlatformApi.h"
+
+namespace platform {
+
+// The exit code GetMessageW reports when a program waits for input that can never come (a
+// headless run with no timer and no scripted input): the run ends instead of hanging.
+inline constexpr int kStarvedExitCode = 0x5EED;
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Milliseconds since the backend started. Never goes backwards.
+    virtual std::uint64_t MonotonicMs() const = 0;
+    // The local wall-clock time read when the backend started. The platform's local time is
+    // this plus the monotonic time elapsed since, so it never jumps with the system clock.
+    virtual SYSTEMTIME LocalTimeAtStart() const = 0;
+    // A shift applied to the wall clock only (a person setting the clock); 0 in production.
+    virtual std::int64_t WallClockShiftMs() const { return 0; }
+
+    // Delivers pending native input to the core without blocking.
+    virtual void PollEvents() = 0;
+    // Blocks until input has been delivered or the monotonic clock reaches `deadlineMs`
+    // (no deadline: until input). Returns false when nothing can ever arrive.
+    virtual bool WaitForEvents(std::optional<std::uint64_t> deadlineMs) = 0;
+
+    virtual SIZE ScreenSize() const = 0;
+
+    // Top-level window notifications, for a backend that mirrors windows on a real display.
+    virtual void OnWindowCreated(HWND) {}
+    virtual void OnWindowDestroyed(HWND) {}
+    virtual void OnWindowShown(HWND, bool /*visible*/) {}
+    virtual void OnWindowMoved(HWND) {}
+    virtual void OnWindowTextChanged(HWND) {}
+};
+
+// The backend a program gets when none was installed.
+std::unique_ptr<Backend> MakeDefaultBackend();
+
+// The backend in use. Until one is installed, a headless backend whose virtual clock starts at
+// the real local time is created on first use.
+Backend& CurrentBackend();
+
+}  // namespace platform

@@ -1,0 +1,92 @@
+// A complete, silent display for tests: a virtual screen, a virtual clock that only moves
+// when told to, injected keyboard and mouse input, a script of inputs at virtual times, and
+// pumps that run the message loop until idle or for a stretch of virtual time.
+//
+// GetMessageW with nothing queued moves the virtual clock on to the next timer or scripted
+// input, so a whole program runs deterministically from its entry point to its exit.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "backends/Backend.h"
+
+namespace platform {
+
+struct HeadlessOptions {
+    // The local time the virtual clock starts at.
+    SYSTEMTIME startLocalTime{2026, 3, 1, 2, 10, 0, 0, 0};
+    SIZE screen{1280, 1024};
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+class HeadlessBackend : public Backend {
+public:
+    explicit HeadlessBackend(HeadlessOptions options = {});
+
+    std::uint64_t MonotonicMs() const override { return nowMs_; }
+    SYSTEMTIME LocalTimeAtStart() const override { return options_.startLocalTime; }
+    std::int64_t WallClockShiftMs() const override { return wallShiftMs_; }
+    void PollEvents() override;
+    bool WaitForEvents(std::optional<std::uint64_t> deadlineMs) override;
+    SIZE ScreenSize() const override { return options_.screen; }
+
+    // ---- Clock ----
+    // Moves virtual time on without processing messages; scripted inputs now due run.
+    void AdvanceClock(std::uint64_t ms);
+    // A person setting the clock: the local time jumps by `ms` (may be negative), the
+    // monotonic time does not.
+    void ShiftWallClock(std::int64_t ms) { wallShiftMs_ += ms; }
+
+    // ---- Input, delivered as hardware input ----
+    // Keys go to the focus window (or the active window when nothing has the focus).
+    void KeyDown(UINT vk);
+    void KeyUp(UINT vk);
+    void PressKey(UINT vk);  // down then up
+    // Mouse positions are client coordinates of `window`; the deepest visible child under the
+    // point receives the message, in its own client coordinates.
+    void MouseMove(HWND window, int x, int y);
+    void MouseDown(HWND window, int x, int y, MouseButton button = MouseButton::Left);
+    void MouseUp(HWND window, int x, int y, MouseButton button = MouseButton::Left);
+    void Click(HWND window, int x, int y, MouseButton button = MouseButton::Left);
+    // The close button of a top-level window's frame.
+    void PressCloseButton(HWND window);
+
+    // ---- Script ----
+    // Runs `action` when virtual time reaches `atMs` (absolute monotonic milliseconds).
+    void At(std::uint64_t atMs, std::function<void()> action);
+
+    // ---- Pumps ----
+    // Retrieves, translates and dispatches messages until none is ready at the current
+    // virtual time, or WM_QUIT arrives. Returns the number of messages dispatched.
+    int PumpUntilIdle();
+    // Runs the loop for `ms` of virtual time: pumps, then moves the clock to the next timer
+    // or scripted input within the stretch, and so on; ends at now + ms, or when WM_QUIT
+    // is retrieved.
+    void RunFor(std::uint64_t ms);
+
+    bool QuitReceived() const { return quitCode_.has_value(); }
+    int ExitCode() const { return quitCode_.value_or(0); }
+    bool Starved() const { return starved_; }
+
+private:
+    void RunScriptDueBy(std::uint64_t ms);
+    std::optional<std::uint64_t> NextScriptTime() const;
+
+    HeadlessOptions options_;
+    std::uint64_t nowMs_ = 0;
+    std::int64_t wallShiftMs_ = 0;
+    std::multimap<std::uint64_t, std::function<void()>> script_;
+    std::optional<int> quitCode_;
+    int quitCount_ = 0;
+    bool starved_ = false;
+};
+
+// Replaces the backend and all platform state (windows, classes, queue, timers) with a fresh
+// headless one. Tests call it through their fixture; it returns the new backend.
+HeadlessBackend& InstallHeadlessBackend(HeadlessOptions options = {});
+
+}  // namespace platform

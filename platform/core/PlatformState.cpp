@@ -1,0 +1,43 @@
+#include "PlatformState.h"
+
+#include "backends/headless/HeadlessBackend.h"
+
+namespace platform {
+
+namespace {
+std::unique_ptr<PlatformState>& StatePointer() {
+    static std::unique_ptr<PlatformState> state;
+    return state;
+}
+}  // namespace
+
+PlatformState& State() {
+    auto& state = StatePointer();
+    if (!state) {
+        // No backend chosen: a headless one whose clock starts at the real local time.
+        ResetState(MakeDefaultBackend());
+    }
+    return *state;
+}
+
+void ResetState(std::unique_ptr<Backend> backend) {
+    auto fresh = std::make_unique<PlatformState>();
+    fresh->backend = std::move(backend);
+    // The old state goes after the new one is in place, so nothing can observe a gap.
+    std::unique_ptr<PlatformState> old = std::move(StatePointer());
+    StatePointer() = std::move(fresh);
+}
+
+Backend& CurrentBackend() { return *State().backend; }
+
+Window* FindWindow(HWND hwnd) {
+    return State().windows.Get(reinterpret_cast<std::uintptr_t>(hwnd));
+}
+
+Window* CheckWindow(HWND hwnd) {
+    Window* window = FindWindow(hwnd);
+    if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return window;
+}
+
+}  // namespace platform

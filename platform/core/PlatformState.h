@@ -1,0 +1,44 @@
+// All state of the in-process platform, in one place so that tests can replace it whole.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "HandleTable.h"
+#include "Window.h"
+#include "backends/Backend.h"
+#include "user/HotKeys.h"
+#include "user/Input.h"
+#include "user/MessageQueue.h"
+#include "user/Timers.h"
+
+namespace platform {
+
+struct PlatformState {
+    std::unique_ptr<Backend> backend;
+
+    HandleTable<Window> windows;
+    std::vector<std::unique_ptr<WindowClass>> classes;
+    ATOM nextAtom = 0xC000;
+    std::vector<HWND> topLevels;  // z-order, topmost first
+    HWND mainWindowHint = nullptr;
+
+    HWND active = nullptr;
+    HWND focus = nullptr;
+
+    MessageQueue queue;
+    Timers timers;
+    Input input;
+    HotKeys hotKeys;
+};
+
+PlatformState& State();
+// Replaces all platform state, without sending any message to the windows that go.
+void ResetState(std::unique_ptr<Backend> backend);
+
+// The window behind a handle, or null for a null, stale or destroyed handle.
+Window* FindWindow(HWND hwnd);
+// As FindWindow, and sets ERROR_INVALID_WINDOW_HANDLE when there is none.
+Window* CheckWindow(HWND hwnd);
+
+}  // namespace platform

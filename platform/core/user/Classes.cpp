@@ -1,0 +1,99 @@
+#include "user/Classes.h"
+
+#include <algorithm>
+#include <cwctype>
+
+#include "PlatformState.h"
+
+namespace platform {
+
+namespace {
+
+bool SameName(const std::wstring& a, LPCWSTR b) {
+    std::size_t i = 0;
+    for (; b[i]; ++i)
+        if (i >= a.size() || std::towlower(a[i]) != std::towlower(b[i])) return false;
+    return i == a.size();
+}
+
+bool Matches(const WindowClass& cls, LPCWSTR name) {
+    if (IS_INTRESOURCE(name)) return cls.atom == static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name));
+    return SameName(cls.name, name);
+}
+
+ATOM Register(const WNDCLASSW* wc, bool global) {
+    if (!wc || !wc->lpszClassName || IS_INTRESOURCE(wc->lpszClassName) || !wc->lpszClassName[0]) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    for (const auto& cls : State().classes) {
+        if (Matches(*cls, wc->lpszClassName) && (cls->instance == wc->hInstance || cls->global || global)) {
+            SetLastError(ERROR_CLASS_ALREADY_EXISTS);
+            return 0;
+        }
+    }
+    auto cls = std::make_unique<WindowClass>();
+    cls->atom = State().nextAtom++;
+    cls->name = wc->lpszClassName;
+    cls->style = wc->style;
+    cls->proc = wc->lpfnWndProc;
+    cls->classExtra = std::max(0, wc->cbClsExtra);
+    cls->windowExtra = std::max(0, wc->cbWndExtra);
+    cls->instance = wc->hInstance;
+    cls->icon = wc->hIcon;
+    cls->cursor = wc->hCursor;
+    cls->background = wc->hbrBackground;
+    cls->global = global || (wc->style & CS_GLOBALCLASS);
+    ATOM atom = cls->atom;
+    State().classes.push_back(std::move(cls));
+    return atom;
+}
+
+}  // namespace
+
+ATOM RegisterSystemClass(const WNDCLASSW& wc) { return Register(&wc, true); }
+
+WindowClass* FindClass(LPCWSTR name, HINSTANCE instance) {
+    if (!name) return nullptr;
+    WindowClass* fallback = nullptr;
+    for (const auto& cls : State().classes) {
+        if (!Matches(*cls, name)) continue;
+        if (cls->instance == instance && !cls->global) return cls.get();
+        // One process, one module: a class of another instance is still this program's.
+        if (!fallback || cls->global) fallback = cls.get();
+    }
+    return fallback;
+}
+
+}  // namespace platform
+
+using namespace platform;
+
+ATOM WINAPI RegisterClassW(const WNDCLASSW* lpWndClass) { return Register(lpWndClass, false); }
+
+BOOL WINAPI UnregisterClassW(LPCWSTR lpClassName, HINSTANCE hInstance) {
+    auto& classes = State().classes;
+    auto it = std::find_if(classes.begin(), classes.end(), [&](const auto& cls) {
+        return lpClassName && Matches(*cls, lpClassName) && cls->instance == hInstance && !cls->global;
+    });
+    if (it == classes.end()) {
+        SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
+        return FALSE;
+    }
+    if ((*it)->windowCount > 0) {
+        SetLastError(ERROR_CLASS_HAS_WINDOWS);
+        return FALSE;
+    }
+    classes.erase(it);
+    return TRUE;
+}
+
+int WINAPI GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount) {
+    Window* window = CheckWindow(hWnd);
+    if (!window || !lpClassName || nMaxCount <= 0) return 0;
+    const std::wstring& name = window->windowClass->name;
+    int count = std::min<int>(static_cast<int>(name.size()), nMaxCount - 1);
+    std::copy_n(name.begin(), count, lpClassName);
+    lpClassName[count] = 0;
+    return count;
+}

@@ -1,0 +1,110 @@
+// The default window procedure: what the platform does with a message the window's own
+// procedure passes on.
+#include <algorithm>
+
+#include "PlatformState.h"
+#include "user/WindowTree.h"
+
+using namespace platform;
+
+namespace {
+
+LRESULT OnNcCreate(Window& w, const CREATESTRUCTW* cs) {
+    if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) w.text = cs->lpszName;
+    return TRUE;
+}
+
+LRESULT OnSetText(HWND hwnd, Window& w, LPCWSTR text) {
+    w.text = (text && !IS_INTRESOURCE(text)) ? text : L"";
+    if (!w.IsChild()) CurrentBackend().OnWindowTextChanged(hwnd);
+    return TRUE;
+}
+
+LRESULT OnGetText(const Window& w, WPARAM capacity, LPWSTR buffer) {
+    if (!buffer || capacity == 0) return 0;
+    std::size_t count = std::min<std::size_t>(w.text.size(), capacity - 1);
+    std::copy_n(w.text.begin(), count, buffer);
+    buffer[count] = 0;
+    return static_cast<LRESULT>(count);
+}
+
+LRESULT OnHitTest(const Window& w, LPARAM lParam) {
+    POINT pt{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    RECT outer = ScreenRectOf(w);
+    if (!PtInRect(&outer, pt)) return HTNOWHERE;
+    POINT origin = ClientOriginOnScreen(w);
+    RECT client{origin.x, origin.y, origin.x + w.ClientWidth(), origin.y + w.ClientHeight()};
+    // The only non-client part the platform adds inside a window is its menu bar.
+    return PtInRect(&client, pt) ? HTCLIENT : HTMENU;
+}
+
+void OnPositionChanging(HWND hwnd, Window& w, WINDOWPOS* pos) {
+    if (!pos || (pos->flags & SWP_NOSIZE)) return;
+    bool tracksSize = (w.style & WS_THICKFRAME) || !(w.style & (WS_POPUP | WS_CHILD));
+    if (!tracksSize) return;
+    SIZE screen = CurrentBackend().ScreenSize();
+    MINMAXINFO info{};
+    info.ptMaxSize = {screen.cx, screen.cy};
+    info.ptMaxTrackSize = {screen.cx * 4, screen.cy * 4};
+    SendMessageW(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    pos->cx = std::clamp<int>(pos->cx, info.ptMinTrackSize.x, std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
+    pos->cy = std::clamp<int>(pos->cy, info.ptMinTrackSize.y, std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
+}
+
+void OnPositionChanged(HWND hwnd, const WINDOWPOS* pos) {
+    Window* w = FindWindow(hwnd);
+    if (!w || !pos) return;
+    RECT client = w->client;
+    if (!(pos->flags & SWP_NOCLIENTMOVE)) SendMessageW(hwnd, WM_MOVE, 0, MAKELPARAM(client.left, client.top));
+    if (!IsWindow(hwnd)) return;
+    if (!(pos->flags & SWP_NOCLIENTSIZE))
+        SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right - client.left, client.bottom - client.top));
+}
+
+LRESULT AskParent(const Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!w.IsChild()) return 0;
+    return SendMessageW(w.parent, message, wParam, lParam);
+}
+
+LRESULT OnSysKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
+    bool alt = (lParam & (1 << 29)) != 0;
+    if (key == VK_F4 && alt) SendMessageW(RootOf(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return 0;
+}
+
+}  // namespace
+
+LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    Window* w = FindWindow(hWnd);
+    if (!w) return 0;
+    switch (Msg) {
+    case WM_NCCREATE: return OnNcCreate(*w, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+    case WM_SETTEXT: return OnSetText(hWnd, *w, reinterpret_cast<LPCWSTR>(lParam));
+    case WM_GETTEXT: return OnGetText(*w, wParam, reinterpret_cast<LPWSTR>(lParam));
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
+    case WM_NCHITTEST: return OnHitTest(*w, lParam);
+    case WM_NCACTIVATE: return TRUE;
+    case WM_CLOSE: DestroyWindow(hWnd); return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageW(hWnd, WM_CLOSE, 0, 0);
+        return 0;
+    case WM_SYSKEYDOWN: return OnSysKeyDown(hWnd, wParam, lParam);
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(hWnd, &ps);
+        EndPaint(hWnd, &ps);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && !(w->style & WS_MINIMIZE)) SetFocus(hWnd);
+        return 0;
+    case WM_MOUSEACTIVATE: {
+        LRESULT answer = AskParent(*w, Msg, wParam, lParam);
+        return answer ? answer : MA_ACTIVATE;
+    }
+    case WM_SETCURSOR: return AskParent(*w, Msg, wParam, lParam);
+    case WM_WINDOWPOSCHANGING: OnPositionChanging(hWnd, *w, reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
+    case WM_WINDOWPOSCHANGED: OnPositionChanged(hWnd, reinterpret_cast<const WINDOWPOS*>(lParam)); return 0;
+    default: return 0;
+    }
+}

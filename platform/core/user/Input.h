@@ -1,0 +1,74 @@
+// Hardware input: the queue of key and mouse events a backend delivers, the key state tables,
+// and the routing that turns an event into a window message when it is retrieved (keys go
+// to the focus window, mouse events to the window under the pointer).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <optional>
+
+#include "PlatformApi.h"
+#include "user/KeyboardLayout.h"
+
+namespace platform {
+
+struct InputEvent {
+    enum class Kind { Key, Mouse };
+    Kind kind = Kind::Key;
+    // Key events: the key as pressed (sided keys such as VK_LSHIFT allowed) and its lParam.
+    UINT vk = 0;
+    bool down = false;
+    LPARAM keyParam = 0;
+    // Mouse events: the client-area message (WM_MOUSEMOVE, WM_LBUTTONDOWN, ...), the point on
+    // the screen and the top-level window it was seen over.
+    UINT mouseMessage = 0;
+    POINT screen{};
+    HWND topLevel = nullptr;
+    DWORD time = 0;
+};
+
+class Input {
+public:
+    // Backends call these. A key press that is a registered hot key becomes WM_HOTKEY.
+    void QueueKey(UINT vk, bool down);
+    void QueueMouse(UINT message, POINT screen, HWND topLevel);
+
+    // The message the oldest input event makes, if it passes the filters; with `remove` the
+    // event leaves the queue and the thread's key state follows it.
+    std::optional<MSG> Take(HWND window, UINT first, UINT last, bool remove);
+    bool HasPending() const { return !events_.empty(); }
+
+    SHORT KeyState(int vk) const;
+    SHORT AsyncKeyState(int vk) const;
+    Modifiers CurrentModifiers() const;
+    POINT CursorPos() const { return cursor_; }
+
+private:
+    struct KeyTable {
+        std::array<BYTE, 256> bits{};  // 0x80 down, 0x01 toggled
+        bool IsDown(UINT vk) const { return (bits[vk & 0xFF] & 0x80) != 0; }
+        void Apply(UINT vk, bool down);
+    };
+
+    std::optional<MSG> KeyMessage(const InputEvent& event) const;
+    std::optional<MSG> MouseMessage(const InputEvent& event, bool remove);
+    bool TryHotKey(UINT vk, bool isRepeat);
+    UINT DoubleClickOf(HWND target, UINT message, POINT screen, DWORD time, bool remove);
+    WPARAM MouseKeyFlags() const;
+
+    std::deque<InputEvent> events_;
+    KeyTable async_;
+    KeyTable sync_;
+    POINT cursor_{};
+
+    // The last button press, to tell a double click.
+    struct LastPress {
+        HWND window = nullptr;
+        UINT message = 0;
+        POINT screen{};
+        DWORD time = 0;
+    } lastPress_;
+};
+
+}  // namespace platform

@@ -1,0 +1,103 @@
+#include "user/Timers.h"
+
+#include "PlatformState.h"
+
+#include <algorithm>
+
+#include "user/MessageQueue.h"
+
+namespace platform {
+
+namespace {
+// The platform's bounds on a timer period: shorter periods are raised, longer ones cut.
+constexpr UINT kMinimumElapseMs = 10;
+constexpr UINT kMaximumElapseMs = 0x7FFFFFFF;
+}  // namespace
+
+UINT_PTR Timers::Set(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC proc, std::uint64_t nowMs) {
+    elapseMs = std::clamp(elapseMs, kMinimumElapseMs, kMaximumElapseMs);
+    // A thread timer with an id we did not hand out gets a new id.
+    if (!window && !Find(nullptr, id)) id = FreeThreadTimerId();
+    Timer* timer = Find(window, id);
+    if (!timer) {
+        timers_.push_back({window, id, elapseMs, proc, 0});
+        timer = &timers_.back();
+    }
+    timer->elapseMs = elapseMs;
+    timer->proc = proc;
+    timer->dueMs = nowMs + elapseMs;
+    return id;
+}
+
+bool Timers::Kill(HWND window, UINT_PTR id) {
+    auto it = std::find_if(timers_.begin(), timers_.end(),
+                           [&](const Timer& t) { return t.window == window && t.id == id; });
+    if (it == timers_.end()) return false;
+    timers_.erase(it);
+    return true;
+}
+
+void Timers::KillAllOf(HWND window) {
+    std::erase_if(timers_, [&](const Timer& t) { return t.window == window; });
+}
+
+bool Timers::HasProc(HWND window, UINT_PTR id, TIMERPROC proc) const {
+    return std::any_of(timers_.begin(), timers_.end(),
+                       [&](const Timer& t) { return t.window == window && t.id == id && t.proc == proc; });
+}
+
+std::optional<MSG> Timers::TakeDue(HWND window, UINT first, UINT last, bool remove,
+                                   std::uint64_t nowMs) {
+    Timer* earliest = nullptr;
+    for (Timer& timer : timers_) {
+        if (timer.dueMs > nowMs) continue;
+        MSG probe{timer.window, WM_TIMER, timer.id, 0, 0, {}};
+        if (!PassesFilter(probe, window, first, last)) continue;
+        if (!earliest || timer.dueMs < earliest->dueMs) earliest = &timer;
+    }
+    if (!earliest) return std::nullopt;
+    MSG msg{earliest->window, WM_TIMER, earliest->id, reinterpret_cast<LPARAM>(earliest->proc),
+            static_cast<DWORD>(nowMs), {}};
+    if (remove) earliest->dueMs = nowMs + earliest->elapseMs;
+    return msg;
+}
+
+std::optional<std::uint64_t> Timers::NextDue() const {
+    std::optional<std::uint64_t> next;
+    for (const Timer& timer : timers_)
+        if (!next || timer.dueMs < *next) next = timer.dueMs;
+    return next;
+}
+
+Timers::Timer* Timers::Find(HWND window, UINT_PTR id) {
+    for (Timer& timer : timers_)
+        if (timer.window == window && timer.id == id) return &timer;
+    return nullptr;
+}
+
+UINT_PTR Timers::FreeThreadTimerId() const {
+    UINT_PTR id = 1;
+    while (std::any_of(timers_.begin(), timers_.end(),
+                       [&](const Timer& t) { return !t.window && t.id == id; }))
+        ++id;
+    return id;
+}
+
+}  // namespace platform
+
+using namespace platform;
+
+
+UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc) {
+    if (hWnd && !CheckWindow(hWnd)) return 0;
+    UINT_PTR id = State().timers.Set(hWnd, nIDEvent, uElapse, lpTimerFunc, CurrentBackend().MonotonicMs());
+    // A window timer may have id 0; success is still reported as non-zero.
+    return id ? id : 1;
+}
+
+BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent) {
+    if (hWnd && !CheckWindow(hWnd)) return FALSE;
+    if (State().timers.Kill(hWnd, uIDEvent)) return TRUE;
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+}

@@ -1,0 +1,43 @@
+// Window and thread timers. A timer does not queue messages: when the queue has nothing else,
+// a due timer yields one WM_TIMER and is rescheduled, so at most one is ever pending.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "PlatformApi.h"
+
+namespace platform {
+
+class Timers {
+public:
+    // Creates or replaces the timer (window, id); returns the id.
+    UINT_PTR Set(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC proc, std::uint64_t nowMs);
+    bool Kill(HWND window, UINT_PTR id);
+    void KillAllOf(HWND window);
+    // Whether the timer (window, id) exists with this procedure.
+    bool HasProc(HWND window, UINT_PTR id, TIMERPROC proc) const;
+
+    // The WM_TIMER of the earliest due timer that passes the filters; with `remove` the timer
+    // is rescheduled a period from now.
+    std::optional<MSG> TakeDue(HWND window, UINT first, UINT last, bool remove, std::uint64_t nowMs);
+    // When the next timer falls due, if there is one.
+    std::optional<std::uint64_t> NextDue() const;
+
+private:
+    struct Timer {
+        HWND window;
+        UINT_PTR id;
+        UINT elapseMs;
+        TIMERPROC proc;
+        std::uint64_t dueMs;
+    };
+
+    Timer* Find(HWND window, UINT_PTR id);
+    UINT_PTR FreeThreadTimerId() const;
+
+    std::vector<Timer> timers_;
+};
+
+}  // namespace platform

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Everything a fresh Debian 12 machine needs to pass the tests: installs what is missing,
+# builds, runs every test, runs them again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then checks that the toolkit and the game cross-compile for Windows against the real
+# platform headers. Prints a summary; exits non-zero on any failure.
+#
+# Usage: ./test.sh [-L unit|integration|e2e]   (a label runs only that subset of tests)
+set -uo pipefail
+cd "$(dirname "$0")"
+ROOT=$(pwd)
+JOBS=${JOBS:-$(nproc)}
+CTEST_ARGS=("$@")
+
+PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+          g++-mingw-w64-x86-64 mingw-w64-x86-64-dev)
+
+declare -a STEP_NAMES=() STEP_RESULTS=()
+TOTAL_PASSED=0
+TOTAL_FAILED=0
+
+record() { STEP_NAMES+=("$1"); STEP_RESULTS+=("$2"); }
+
+install_missing_packages() {
+    local missing=()
+    for pkg in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "== Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# build_and_test <name> <build dir> <cmake args...>
+build_and_test() {
+    local name=$1 dir=$2
+    shift 2
+    echo "== $name: configure and build ($dir)"
+    if ! cmake -S "$ROOT" -B "$dir" -DASTROVEX_WERROR=ON "$@" >"$dir.configure.log" 2>&1; then
+        cat "$dir.configure.log"
+        record "$name" "FAILED (configure)"
+        return 1
+    fi
+    if ! cmake --build "$dir" -j "$JOBS"; then
+        record "$name" "FAILED (build)"
+        return 1
+    fi
+    echo "== $name: tests"
+    local log="$dir/ctest.log"
+    ctest --test-dir "$dir" -j "$JOBS" --output-on-failure --timeout 300 "${CTEST_ARGS[@]}" 2>&1 | tee "$log"
+    local status=${PIPESTATUS[0]}
+    local line passed failed total
+    line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+    failed=$(echo "$line" | sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/')
+    total=$(echo "$line" | sed -E 's/.* tests failed out of ([0-9]+).*/\1/')
+    if [ -z "$line" ] || [ "${total:-0}" -eq 0 ]; then
+        record "$name" "FAILED (no tests ran)"
+        return 1
+    fi
+    passed=$((total - failed))
+    TOTAL_PASSED=$((TOTAL_PASSED + passed))
+    TOTAL_FAILED=$((TOTAL_FAILED + failed))
+    if [ "$status" -ne 0 ]; then
+        record "$name" "FAILED ($failed of $total tests)"
+        return 1
+    fi
+    record "$name" "ok ($passed tests)"
+}
+
+cross_build_windows() {
+    local dir=build/windows
+    echo "== Windows cross-build ($dir)"
+    if cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+            -DCMAKE_BUILD_TYPE=Release -DASTROVEX_WERROR=ON >"$dir.configure.log" 2>&1 &&
+        cmake --build "$dir" -j "$JOBS"; then
+        record "Windows cross-build" "ok"
+    else
+        [ -f "$dir.configure.log" ] && cat "$dir.configure.log"
+        record "Windows cross-build" "FAILED"
+        return 1
+    fi
+}
+
+mkdir -p build
+overall=0
+if install_missing_packages; then
+    record "Dependencies" "ok"
+else
+    record "Dependencies" "FAILED"
+    overall=1
+fi
+
+if [ $overall -eq 0 ]; then
+    build_and_test "Tests" build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo || overall=1
+    export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    build_and_test "Tests (ASan+UBSan)" build/sanitize -DCMAKE_BUILD_TYPE=Debug -DASTROVEX_SANITIZE=ON \
+        -DASTROVEX_BENCH=OFF || overall=1
+    cross_build_windows || overall=1
+fi
+
+echo
+echo "================ Summary ================"
+for i in "${!STEP_NAMES[@]}"; do
+    printf '  %-24s %s\n' "${STEP_NAMES[$i]}" "${STEP_RESULTS[$i]}"
+done
+echo "total: $TOTAL_PASSED passed, $TOTAL_FAILED failed"
+exit $overall
