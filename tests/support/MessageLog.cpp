@@ -73,6 +73,15 @@ LPCWSTR RegisterLoggingClass(UINT style) {
     return name;
 }
 
+LPCWSTR RegisterProcClass(LPCWSTR name, WNDPROC proc, int windowExtra) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = proc;
+    wc.cbWndExtra = windowExtra;
+    wc.lpszClassName = name;
+    RegisterClassW(&wc);
+    return name;
+}
+
 LRESULT CALLBACK LoggingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Log().Add({hwnd, message, wParam, lParam});
     return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -46,6 +46,8 @@ std::string MessageName(UINT message);
 // Returns the class name.
 LPCWSTR RegisterLoggingClass(UINT style = 0);
 LRESULT CALLBACK LoggingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// A class with the given procedure and nothing else; returns its name.
+LPCWSTR RegisterProcClass(LPCWSTR name, WNDPROC proc, int windowExtra = 0);
 
 // Messages that are part of the platform's plumbing rather than of what a test is about.
 inline const std::vector<UINT> kHitTestNoise{WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEACTIVATE};

@@ -83,10 +83,7 @@ LRESULT CALLBACK ParentKillingProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }
 
 TEST_F(HandleSafetyTest, WindowDestroyedFromInsideItsOwnMessageLeavesNoDanglingState) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ParentKillingProc;
-    wc.lpszClassName = L"ParentKilling";
-    RegisterClassW(&wc);
+    RegisterProcClass(L"ParentKilling", ParentKillingProc);
     HWND parent = CreateWindowExW(0, RegisterLoggingClass(), L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
                                   nullptr, nullptr, nullptr, nullptr);
     HWND child = CreateWindowExW(0, L"ParentKilling", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, parent, nullptr,

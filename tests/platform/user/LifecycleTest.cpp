@@ -51,10 +51,7 @@ LRESULT CALLBACK CreateRecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 }
 
 TEST_F(LifecycleTest, CreateCarriesTheCreateParameters) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = CreateRecordingProc;
-    wc.lpszClassName = L"Recording";
-    ASSERT_NE(RegisterClassW(&wc), 0);
+    RegisterProcClass(L"Recording", CreateRecordingProc);
     int params = 0;
     HWND hwnd = CreateWindowExW(0, L"recording", L"Title", WS_POPUP, 1, 2, 3, 4, nullptr, nullptr, nullptr, &params);
     ASSERT_TRUE(hwnd);
@@ -141,10 +138,7 @@ LRESULT CALLBACK RefusingCreateProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 TEST_F(LifecycleTest, CreateReturningMinusOneFailsAndDestroysTheWindow) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = RefusingCreateProc;
-    wc.lpszClassName = L"Refusing";
-    RegisterClassW(&wc);
+    RegisterProcClass(L"Refusing", RefusingCreateProc);
     HWND hwnd = CreateWindowExW(0, L"Refusing", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(hwnd, nullptr);
     auto messages = Log().Messages();
@@ -176,10 +170,7 @@ LRESULT CALLBACK SelfDestroyingProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 TEST_F(LifecycleTest, WindowDestroyedDuringCreationYieldsNull) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = SelfDestroyingProc;
-    wc.lpszClassName = L"SelfDestroying";
-    RegisterClassW(&wc);
+    RegisterProcClass(L"SelfDestroying", SelfDestroyingProc);
     EXPECT_EQ(CreateWindowExW(0, L"SelfDestroying", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 10, 10, nullptr,
                               nullptr, nullptr, nullptr),
               nullptr);

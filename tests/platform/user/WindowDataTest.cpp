@@ -129,11 +129,7 @@ TEST_F(WindowDataTest, SubclassingReplacesTheProcedureAndChainsToTheOldOne) {
 }
 
 TEST_F(WindowDataTest, ExtraBytesAndUserDataHoldValues) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.cbWndExtra = 8;
-    wc.lpszClassName = L"WithExtra";
-    RegisterClassW(&wc);
+    RegisterProcClass(L"WithExtra", DefWindowProcW, 8);
     HWND hwnd = CreateWindowExW(0, L"WithExtra", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(SetWindowLongW(hwnd, 4, 77), 0);
     EXPECT_EQ(GetWindowLongW(hwnd, 4), 77);
