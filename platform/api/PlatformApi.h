@@ -24,6 +24,7 @@
 #include "posix/WinDefs.h"
 #include "posix/WinBase.h"
 #include "posix/WinUser.h"
+#include "posix/WinGdi.h"
 
 #endif
 

@@ -1,8 +1,9 @@
 // Maps opaque handle values to the objects they stand for, detecting stale handles.
 //
-// A handle is (generation << 16) | slot index, with both parts at least 1, so a valid handle is
-// never 0, never one of the small sentinel values the API gives meaning to (HWND_BOTTOM,
-// HWND_BROADCAST, ...), and a handle to a destroyed object never finds the slot's next tenant.
+// A handle is (tag << 32) | (generation << 16) | slot index, with generation and index at least
+// 1, so a valid handle is never 0, never one of the small sentinel values the API gives meaning
+// to (HWND_BOTTOM, HWND_BROADCAST, ...), a handle to a destroyed object never finds the slot's
+// next tenant, and tables with different tags never accept each other's handles.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +12,10 @@
 
 namespace platform {
 
-template <class T>
+template <class T, std::uintptr_t Tag = 0>
 class HandleTable {
+    static_assert(sizeof(std::uintptr_t) == 8 || Tag == 0, "tags need 64-bit handles");
+
 public:
     std::uintptr_t Add(std::unique_ptr<T> object) {
         std::uint32_t index;
@@ -26,7 +29,7 @@ public:
         }
         Slot& slot = slots_[index - 1];
         slot.object = std::move(object);
-        return (static_cast<std::uintptr_t>(slot.generation) << 16) | index;
+        return (Tag << 32) | (static_cast<std::uintptr_t>(slot.generation) << 16) | index;
     }
 
     T* Get(std::uintptr_t handle) const {
@@ -59,8 +62,9 @@ private:
     };
 
     const Slot* Find(std::uintptr_t handle) const {
+        if ((handle >> 32) != Tag) return nullptr;
         const std::uintptr_t index = handle & 0xFFFF;
-        const std::uintptr_t generation = handle >> 16;
+        const std::uintptr_t generation = (handle >> 16) & 0xFFFF;
         if (index == 0 || index > slots_.size()) return nullptr;
         const Slot& slot = slots_[index - 1];
         if (!slot.object || slot.generation != generation) return nullptr;

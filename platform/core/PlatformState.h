@@ -7,6 +7,7 @@
 #include "HandleTable.h"
 #include "Window.h"
 #include "backends/Backend.h"
+#include "gdi/GdiState.h"
 #include "user/HotKeys.h"
 #include "user/Input.h"
 #include "user/MessageQueue.h"
@@ -30,6 +31,8 @@ struct PlatformState {
     Timers timers;
     Input input;
     HotKeys hotKeys;
+
+    GdiState gdi;
 };
 
 PlatformState& State();

@@ -1,0 +1,144 @@
+// Memory device contexts: what they hold selected, and their colours and background mode.
+#include "PlatformState.h"
+
+namespace platform {
+
+namespace {
+
+std::uintptr_t Key(HDC hdc) { return reinterpret_cast<std::uintptr_t>(hdc); }
+
+DeviceContext* CheckDc(HDC hdc) {
+    DeviceContext* dc = FindDc(hdc);
+    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
+    return dc;
+}
+
+template <class Handle>
+void Select(Handle& slot, Handle handle) {
+    if (GdiObject* old = FindGdiObject(slot)) --old->selections;
+    slot = handle;
+    if (GdiObject* now = FindGdiObject(handle)) ++now->selections;
+}
+
+HGDIOBJ SelectBitmap(DeviceContext& dc, HBITMAP bitmap) {
+    auto* object = FindGdi<BitmapObject>(bitmap, GdiObject::Kind::Bitmap);
+    // A bitmap is in one context at a time.
+    if (object->selectedInto && object->selectedInto != dc.handle) return nullptr;
+    HBITMAP previous = dc.bitmap;
+    if (auto* old = FindGdi<BitmapObject>(previous, GdiObject::Kind::Bitmap)) old->selectedInto = nullptr;
+    Select(dc.bitmap, bitmap);
+    if (!object->stock) object->selectedInto = dc.handle;
+    return previous;
+}
+
+}  // namespace
+
+DeviceContext* FindDc(HDC hdc) { return State().gdi.contexts.Get(Key(hdc)); }
+
+Surface SurfaceOf(const DeviceContext& dc) {
+    return Surface{FindGdi<BitmapObject>(dc.bitmap, GdiObject::Kind::Bitmap)};
+}
+
+}  // namespace platform
+
+using namespace platform;
+
+HDC WINAPI CreateCompatibleDC(HDC hdc) {
+    if (hdc && !FindDc(hdc)) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return nullptr;
+    }
+    GdiState& gdi = Gdi();
+    auto dc = std::make_unique<DeviceContext>();
+    DeviceContext& added = *dc;
+    HDC handle = reinterpret_cast<HDC>(gdi.contexts.Add(std::move(dc)));
+    added.handle = handle;
+    Select(added.bitmap, gdi.defaultBitmap);
+    Select(added.pen, static_cast<HPEN>(gdi.stock[BLACK_PEN]));
+    Select(added.brush, static_cast<HBRUSH>(gdi.stock[WHITE_BRUSH]));
+    return handle;
+}
+
+BOOL WINAPI DeleteDC(HDC hdc) {
+    DeviceContext* dc = CheckDc(hdc);
+    if (!dc) return FALSE;
+    // What it held goes back to its owner, still alive.
+    SelectBitmap(*dc, Gdi().defaultBitmap);
+    Select(dc->bitmap, HBITMAP{});
+    Select(dc->pen, HPEN{});
+    Select(dc->brush, HBRUSH{});
+    State().gdi.contexts.Remove(Key(hdc));
+    return TRUE;
+}
+
+HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
+    DeviceContext* dc = CheckDc(hdc);
+    GdiObject* object = FindGdiObject(h);
+    if (!dc || !object) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return nullptr;
+    }
+    HGDIOBJ previous = nullptr;
+    switch (object->kind) {
+    case GdiObject::Kind::Bitmap: return SelectBitmap(*dc, static_cast<HBITMAP>(h));
+    case GdiObject::Kind::Pen:
+        previous = dc->pen;
+        Select(dc->pen, static_cast<HPEN>(h));
+        break;
+    case GdiObject::Kind::Brush:
+        previous = dc->brush;
+        Select(dc->brush, static_cast<HBRUSH>(h));
+        break;
+    }
+    return previous;
+}
+
+HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
+    DeviceContext* dc = CheckDc(hdc);
+    if (!dc) return nullptr;
+    switch (type) {
+    case OBJ_BITMAP: return dc->bitmap;
+    case OBJ_PEN: return dc->pen;
+    case OBJ_BRUSH: return dc->brush;
+    default: return nullptr;
+    }
+}
+
+COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
+    DeviceContext* dc = CheckDc(hdc);
+    if (!dc) return CLR_INVALID;
+    COLORREF previous = dc->textColor;
+    dc->textColor = color & 0xFFFFFF;
+    return previous;
+}
+
+COLORREF WINAPI GetTextColor(HDC hdc) {
+    DeviceContext* dc = CheckDc(hdc);
+    return dc ? dc->textColor : CLR_INVALID;
+}
+
+COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
+    DeviceContext* dc = CheckDc(hdc);
+    if (!dc) return CLR_INVALID;
+    COLORREF previous = dc->bkColor;
+    dc->bkColor = color & 0xFFFFFF;
+    return previous;
+}
+
+COLORREF WINAPI GetBkColor(HDC hdc) {
+    DeviceContext* dc = CheckDc(hdc);
+    return dc ? dc->bkColor : CLR_INVALID;
+}
+
+int WINAPI SetBkMode(HDC hdc, int mode) {
+    DeviceContext* dc = CheckDc(hdc);
+    if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+    int previous = dc->bkMode;
+    dc->bkMode = mode;
+    return previous;
+}
+
+int WINAPI GetBkMode(HDC hdc) {
+    DeviceContext* dc = CheckDc(hdc);
+    return dc ? dc->bkMode : 0;
+}

@@ -1,0 +1,22 @@
+// The drawing objects and contexts that exist, and the stock objects.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "HandleTable.h"
+#include "gdi/GdiObjects.h"
+
+namespace platform {
+
+struct GdiState {
+    HandleTable<GdiObject, 1> objects;
+    HandleTable<DeviceContext, 2> contexts;
+    std::array<HGDIOBJ, DEFAULT_GUI_FONT + 1> stock{};
+    HBITMAP defaultBitmap = nullptr;  // the 1x1 monochrome bitmap a new memory context holds
+};
+
+// The drawing state, with its stock objects made on first use.
+GdiState& Gdi();
+
+}  // namespace platform

@@ -1,0 +1,174 @@
+// Creating, describing and deleting drawing objects; stock objects.
+#include <algorithm>
+#include <cstring>
+
+#include "PlatformState.h"
+
+namespace platform {
+
+namespace {
+
+std::uintptr_t Key(HGDIOBJ handle) { return reinterpret_cast<std::uintptr_t>(handle); }
+
+HGDIOBJ AddStock(std::unique_ptr<GdiObject> object) {
+    object->stock = true;
+    return AddGdiObject(std::move(object));
+}
+
+void CreateStockObjects(GdiState& gdi) {
+    using K = std::unique_ptr<GdiObject>;
+    auto brush = [](COLORREF c) -> K { return std::make_unique<BrushObject>(BS_SOLID, c); };
+    auto pen = [](COLORREF c) -> K { return std::make_unique<PenObject>(PS_SOLID, 0, c); };
+    gdi.stock[WHITE_BRUSH] = AddStock(brush(0xFFFFFF));
+    gdi.stock[LTGRAY_BRUSH] = AddStock(brush(0xC0C0C0));
+    gdi.stock[GRAY_BRUSH] = AddStock(brush(0x808080));
+    gdi.stock[DKGRAY_BRUSH] = AddStock(brush(0x404040));
+    gdi.stock[BLACK_BRUSH] = AddStock(brush(0x000000));
+    gdi.stock[NULL_BRUSH] = AddStock(std::make_unique<BrushObject>(BS_NULL, 0));
+    gdi.stock[WHITE_PEN] = AddStock(pen(0xFFFFFF));
+    gdi.stock[BLACK_PEN] = AddStock(pen(0x000000));
+    gdi.stock[NULL_PEN] = AddStock(std::make_unique<PenObject>(PS_NULL, 0, 0));
+    gdi.defaultBitmap = static_cast<HBITMAP>(AddStock(std::make_unique<BitmapObject>(1, 1, true)));
+}
+
+int DescribeBitmap(const BitmapObject& bitmap, int size, void* out) {
+    BITMAP info{};
+    info.bmWidth = bitmap.width;
+    info.bmHeight = bitmap.height;
+    // Rows of a device bitmap are padded to 16 bits.
+    info.bmWidthBytes = bitmap.monochrome ? (bitmap.width + 15) / 16 * 2 : bitmap.width * 4;
+    info.bmPlanes = 1;
+    info.bmBitsPixel = bitmap.monochrome ? 1 : 32;
+    if (!out) return sizeof info;
+    int copied = std::min<int>(size, sizeof info);
+    std::memcpy(out, &info, static_cast<std::size_t>(copied));
+    return copied;
+}
+
+template <class T>
+int Describe(const T& value, int size, void* out) {
+    if (!out) return sizeof value;
+    int copied = std::min<int>(size, sizeof value);
+    std::memcpy(out, &value, static_cast<std::size_t>(copied));
+    return copied;
+}
+
+}  // namespace
+
+GdiState& Gdi() {
+    GdiState& gdi = State().gdi;
+    if (!gdi.defaultBitmap) CreateStockObjects(gdi);
+    return gdi;
+}
+
+GdiObject* FindGdiObject(HGDIOBJ handle) { return State().gdi.objects.Get(Key(handle)); }
+
+HGDIOBJ AddGdiObject(std::unique_ptr<GdiObject> object) {
+    return reinterpret_cast<HGDIOBJ>(State().gdi.objects.Add(std::move(object)));
+}
+
+GdiCounts CountGdiObjects() {
+    GdiCounts counts;
+    const GdiState& gdi = State().gdi;
+    gdi.objects.ForEach([&](const GdiObject& object) {
+        if (object.stock) return;
+        switch (object.kind) {
+        case GdiObject::Kind::Bitmap: ++counts.bitmaps; break;
+        case GdiObject::Kind::Pen: ++counts.pens; break;
+        case GdiObject::Kind::Brush: ++counts.brushes; break;
+        }
+    });
+    gdi.contexts.ForEach([&](const DeviceContext&) { ++counts.contexts; });
+    return counts;
+}
+
+}  // namespace platform
+
+using namespace platform;
+
+HBITMAP WINAPI CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void*) {
+    if (nWidth < 0 || nHeight < 0 || nPlanes != 1 || (nBitCount != 1 && nBitCount != 32)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    Gdi();
+    // An empty bitmap is the 1x1 monochrome stock bitmap, as on the real platform.
+    if (nWidth == 0 || nHeight == 0) return Gdi().defaultBitmap;
+    return static_cast<HBITMAP>(AddGdiObject(std::make_unique<BitmapObject>(nWidth, nHeight, nBitCount == 1)));
+}
+
+HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
+    DeviceContext* dc = FindDc(hdc);
+    if (!dc) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return nullptr;
+    }
+    // Compatible with a memory context means with what it holds: a monochrome bitmap stays so.
+    bool mono = SurfaceOf(*dc).Monochrome();
+    return CreateBitmap(cx, cy, 1, mono ? 1 : 32, nullptr);
+}
+
+HPEN WINAPI CreatePen(int iStyle, int cWidth, COLORREF color) {
+    Gdi();
+    UINT style = iStyle == PS_NULL ? PS_NULL : PS_SOLID;
+    return static_cast<HPEN>(AddGdiObject(std::make_unique<PenObject>(style, std::max(0, cWidth), color & 0xFFFFFF)));
+}
+
+HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
+    Gdi();
+    return static_cast<HBRUSH>(AddGdiObject(std::make_unique<BrushObject>(BS_SOLID, color & 0xFFFFFF)));
+}
+
+HGDIOBJ WINAPI GetStockObject(int i) {
+    if (i < 0 || i >= static_cast<int>(Gdi().stock.size())) return nullptr;
+    return Gdi().stock[static_cast<std::size_t>(i)];
+}
+
+BOOL WINAPI DeleteObject(HGDIOBJ ho) {
+    GdiObject* object = FindGdiObject(ho);
+    if (!object) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (object->stock) return TRUE;
+    // An object a context still uses stays; deleting it would leave the context drawing with nothing.
+    if (object->selections > 0) return FALSE;
+    State().gdi.objects.Remove(reinterpret_cast<std::uintptr_t>(ho));
+    return TRUE;
+}
+
+int WINAPI GetObjectW(HANDLE h, int c, LPVOID pv) {
+    GdiObject* object = FindGdiObject(h);
+    if (!object) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return 0;
+    }
+    if (pv && c <= 0) return 0;
+    switch (object->kind) {
+    case GdiObject::Kind::Bitmap: return DescribeBitmap(*static_cast<BitmapObject*>(object), c, pv);
+    case GdiObject::Kind::Pen: {
+        auto* pen = static_cast<PenObject*>(object);
+        return Describe(LOGPEN{pen->style, {pen->width, 0}, pen->color}, c, pv);
+    }
+    case GdiObject::Kind::Brush: {
+        auto* brush = static_cast<BrushObject*>(object);
+        return Describe(LOGBRUSH{brush->style, brush->color, 0}, c, pv);
+    }
+    }
+    return 0;
+}
+
+DWORD WINAPI GetObjectType(HGDIOBJ h) {
+    if (FindDc(static_cast<HDC>(h))) return OBJ_MEMDC;
+    GdiObject* object = FindGdiObject(h);
+    if (!object) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return 0;
+    }
+    switch (object->kind) {
+    case GdiObject::Kind::Bitmap: return OBJ_BITMAP;
+    case GdiObject::Kind::Pen: return OBJ_PEN;
+    case GdiObject::Kind::Brush: return OBJ_BRUSH;
+    }
+    return 0;
+}
