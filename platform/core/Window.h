@@ -1,6 +1,7 @@
 // What the window manager knows of one window class and one window.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,11 @@ struct Window {
     // Overlapped windows learn their size and position (WM_SIZE, WM_MOVE) when first shown.
     bool needSize = false;
     bool destroying = false;
+
+    // A top-level window's pixels, its whole outer area, rows top-down, 0x00RRGGBB.
+    std::vector<std::uint32_t> pixels;
+    int pixelsWidth = 0;
+    int pixelsHeight = 0;
 
     // Painting: the bounding box of what needs repainting, in client coordinates.
     RECT update{};

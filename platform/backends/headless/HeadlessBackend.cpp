@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "PlatformState.h"
+#include "gdi/WindowSurfaces.h"
 #include "user/WindowTree.h"
 
 namespace platform {
@@ -75,6 +76,10 @@ void HeadlessBackend::Click(HWND window, int x, int y, MouseButton button) {
 }
 
 void HeadlessBackend::PressCloseButton(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+COLORREF HeadlessBackend::WindowPixel(HWND window, int x, int y) const {
+    return platform::WindowPixel(window, x, y).value_or(CLR_INVALID);
+}
 
 void HeadlessBackend::At(std::uint64_t atMs, std::function<void()> action) {
     script_.emplace(atMs, std::move(action));

@@ -68,6 +68,10 @@ public:
     // is retrieved.
     void RunFor(std::uint64_t ms);
 
+    // ---- The screen ----
+    // A pixel of a window's client area as a person would see it; CLR_INVALID outside it.
+    COLORREF WindowPixel(HWND window, int x, int y) const;
+
     bool QuitReceived() const { return quitCode_.has_value(); }
     int ExitCode() const { return quitCode_.value_or(0); }
     bool Starved() const { return starved_; }

@@ -1,5 +1,6 @@
 // Memory device contexts: what they hold selected, and their colours and background mode.
 #include "PlatformState.h"
+#include "gdi/WindowSurfaces.h"
 
 namespace platform {
 
@@ -35,8 +36,25 @@ HGDIOBJ SelectBitmap(DeviceContext& dc, HBITMAP bitmap) {
 
 DeviceContext* FindDc(HDC hdc) { return State().gdi.contexts.Get(Key(hdc)); }
 
+Surface SurfaceOfBitmap(BitmapObject& bitmap) {
+    Surface surface;
+    surface.pixels = bitmap.pixels.data();
+    surface.stride = bitmap.width;
+    surface.clip = {0, 0, bitmap.width, bitmap.height};
+    surface.monochrome = bitmap.monochrome;
+    return surface;
+}
+
 Surface SurfaceOf(const DeviceContext& dc) {
-    return Surface{FindGdi<BitmapObject>(dc.bitmap, GdiObject::Kind::Bitmap)};
+    if (dc.window) return WindowSurface(dc.window);
+    auto* bitmap = FindGdi<BitmapObject>(dc.bitmap, GdiObject::Kind::Bitmap);
+    return bitmap && !dc.screen ? SurfaceOfBitmap(*bitmap) : Surface{};
+}
+
+bool IsMonochrome(const DeviceContext& dc) {
+    if (dc.window || dc.screen) return false;
+    auto* bitmap = FindGdi<BitmapObject>(dc.bitmap, GdiObject::Kind::Bitmap);
+    return bitmap && bitmap->monochrome;
 }
 
 }  // namespace platform

@@ -20,6 +20,11 @@ inline std::uint32_t PixelOf(COLORREF color) {
 inline COLORREF ColorOf(std::uint32_t pixel) {
     return ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
 }
+// A single colour drawn on a monochrome surface: white when nearer white, black otherwise.
+inline std::uint32_t NearestMonochrome(COLORREF color) {
+    int sum = static_cast<int>((color & 0xFF) + ((color >> 8) & 0xFF) + ((color >> 16) & 0xFF));
+    return sum >= 383 ? kWhitePixel : 0;
+}
 
 struct GdiObject {
     enum class Kind { Bitmap, Pen, Brush };
@@ -56,6 +61,11 @@ struct BrushObject : GdiObject {
 
 struct DeviceContext {
     HDC handle = nullptr;
+    // A window's context draws into the window's pixels, clipped to its client area; a memory
+    // context draws into the bitmap it holds. The screen's context (GetDC of null) has no
+    // pixels of its own but is colour, so bitmaps compatible with it are colour.
+    HWND window = nullptr;
+    bool screen = false;
     HBITMAP bitmap = nullptr;
     HPEN pen = nullptr;
     HBRUSH brush = nullptr;
@@ -64,12 +74,23 @@ struct DeviceContext {
     int bkMode = OPAQUE;
 };
 
-// What a context draws on: its bitmap's pixels.
+// What a context draws on, in the context's coordinates: pixel (x, y) is
+// pixels[(y + originY) * stride + x + originX], and only points inside `clip` may be touched.
 struct Surface {
-    BitmapObject* bitmap = nullptr;
-    int Width() const { return bitmap ? bitmap->width : 0; }
-    int Height() const { return bitmap ? bitmap->height : 0; }
-    bool Monochrome() const { return bitmap && bitmap->monochrome; }
+    std::uint32_t* pixels = nullptr;
+    int stride = 0;
+    int originX = 0;
+    int originY = 0;
+    RECT clip{};
+    bool monochrome = false;
+
+    bool Valid() const { return pixels && clip.right > clip.left && clip.bottom > clip.top; }
+    bool Contains(int x, int y) const {
+        return Valid() && x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
+    }
+    std::uint32_t* At(int x, int y) const {
+        return pixels + static_cast<std::ptrdiff_t>(y + originY) * stride + (x + originX);
+    }
 };
 
 GdiObject* FindGdiObject(HGDIOBJ handle);
@@ -80,6 +101,11 @@ T* FindGdi(HGDIOBJ handle, GdiObject::Kind kind) {
 }
 DeviceContext* FindDc(HDC hdc);
 Surface SurfaceOf(const DeviceContext& dc);
+Surface SurfaceOfBitmap(BitmapObject& bitmap);
+// A new context drawing on a window's client area, or on the screen for a null window.
+HDC CreateDisplayDc(HWND window);
+// Whether a context draws in monochrome (a memory context holding a monochrome bitmap).
+bool IsMonochrome(const DeviceContext& dc);
 HGDIOBJ AddGdiObject(std::unique_ptr<GdiObject> object);
 
 // Live objects, stock objects left out: tests compare these before and after to find leaks.

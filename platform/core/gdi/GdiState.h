@@ -14,6 +14,7 @@ struct GdiState {
     HandleTable<DeviceContext, 2> contexts;
     std::array<HGDIOBJ, DEFAULT_GUI_FONT + 1> stock{};
     HBITMAP defaultBitmap = nullptr;  // the 1x1 monochrome bitmap a new memory context holds
+    std::array<HBRUSH, COLOR_MENUBAR + 1> systemBrushes{};
 };
 
 // The drawing state, with its stock objects made on first use.

@@ -104,7 +104,7 @@ HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
         return nullptr;
     }
     // Compatible with a memory context means with what it holds: a monochrome bitmap stays so.
-    bool mono = SurfaceOf(*dc).Monochrome();
+    bool mono = IsMonochrome(*dc);
     return CreateBitmap(cx, cy, 1, mono ? 1 : 32, nullptr);
 }
 

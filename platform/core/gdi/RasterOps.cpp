@@ -6,78 +6,35 @@
 #include <algorithm>
 
 #include "PlatformState.h"
+#include "gdi/RasterRows.h"
 
 namespace platform {
 
 namespace {
 
-enum class Op { Copy, And, Or, Xor, NotCopy, Black, White, InvertDest, Unsupported };
-
-Op OpOf(DWORD rop) {
-    switch (rop) {
-    case SRCCOPY: return Op::Copy;
-    case SRCAND: return Op::And;
-    case SRCPAINT: return Op::Or;
-    case SRCINVERT: return Op::Xor;
-    case NOTSRCCOPY: return Op::NotCopy;
-    case BLACKNESS: return Op::Black;
-    case WHITENESS: return Op::White;
-    case DSTINVERT: return Op::InvertDest;
-    default: return Op::Unsupported;
-    }
-}
-
-bool UsesSource(Op op) { return op != Op::Black && op != Op::White && op != Op::InvertDest; }
-
-// One row: `src` is already in the destination's format (null for operations without a source).
-void ApplyRow(Op op, std::uint32_t* dst, const std::uint32_t* src, int count) {
-    switch (op) {
-    case Op::Copy: std::copy_n(src, count, dst); break;
-    case Op::And: for (int i = 0; i < count; ++i) dst[i] &= src[i]; break;
-    case Op::Or: for (int i = 0; i < count; ++i) dst[i] |= src[i]; break;
-    case Op::Xor: for (int i = 0; i < count; ++i) dst[i] ^= src[i]; break;
-    case Op::NotCopy: for (int i = 0; i < count; ++i) dst[i] = ~src[i] & kWhitePixel; break;
-    case Op::Black: std::fill_n(dst, count, 0u); break;
-    case Op::White: std::fill_n(dst, count, kWhitePixel); break;
-    case Op::InvertDest: for (int i = 0; i < count; ++i) dst[i] ^= kWhitePixel; break;
-    case Op::Unsupported: break;
-    }
-}
-
-// Converts one source row into the destination's format.
-void ConvertRow(const std::uint32_t* src, std::uint32_t* out, int count, bool srcMono, bool dstMono,
-                const DeviceContext& srcDc, const DeviceContext& dstDc) {
-    if (srcMono == dstMono) {
-        std::copy_n(src, count, out);
-    } else if (dstMono) {
-        std::uint32_t background = PixelOf(srcDc.bkColor);
-        for (int i = 0; i < count; ++i) out[i] = src[i] == background ? kWhitePixel : 0;
-    } else {
-        std::uint32_t one = PixelOf(dstDc.bkColor);
-        std::uint32_t zero = PixelOf(dstDc.textColor);
-        for (int i = 0; i < count; ++i) out[i] = src[i] ? one : zero;
-    }
-}
-
 struct Block {
     int x, y, cx, cy, sx, sy;
 };
 
-// Clips the block to the destination and, when there is a source, to the source as well; the
-// parts cut away stay as they were.
+// Clips the block to the destination's drawable area and, when there is a source, to the
+// source's as well; the parts cut away stay as they were.
 bool Clip(Block& b, const Surface& dst, const Surface* src) {
     auto cutLow = [&](int& d, int& s, int& size, int lowD, int lowS) {
-        int shift = std::max(lowD - d, src ? lowS - s : 0);
-        if (shift > 0) { d += shift; s += shift; size -= shift; }
+        int shift = std::max(lowD - d, src ? lowS - s : lowD - d);
+        if (shift > 0) {
+            d += shift;
+            s += shift;
+            size -= shift;
+        }
     };
     auto cutHigh = [&](int d, int s, int& size, int highD, int highS) {
         size = std::min(size, highD - d);
         if (src) size = std::min(size, highS - s);
     };
-    cutLow(b.x, b.sx, b.cx, 0, 0);
-    cutLow(b.y, b.sy, b.cy, 0, 0);
-    cutHigh(b.x, b.sx, b.cx, dst.Width(), src ? src->Width() : 0);
-    cutHigh(b.y, b.sy, b.cy, dst.Height(), src ? src->Height() : 0);
+    cutLow(b.x, b.sx, b.cx, dst.clip.left, src ? src->clip.left : 0);
+    cutLow(b.y, b.sy, b.cy, dst.clip.top, src ? src->clip.top : 0);
+    cutHigh(b.x, b.sx, b.cx, dst.clip.right, src ? src->clip.right : 0);
+    cutHigh(b.y, b.sy, b.cy, dst.clip.bottom, src ? src->clip.bottom : 0);
     return b.cx > 0 && b.cy > 0;
 }
 
@@ -102,17 +59,20 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
     Surface dst = SurfaceOf(*dstDc);
     Surface src = srcDc ? SurfaceOf(*srcDc) : Surface{};
     Block block{x, y, cx, cy, x1, y1};
-    if (!dst.bitmap || !Clip(block, dst, srcDc ? &src : nullptr)) return TRUE;
+    if (!dst.Valid() || (srcDc && !src.Valid()) || !Clip(block, dst, srcDc ? &src : nullptr)) return TRUE;
     std::vector<std::uint32_t> row(srcDc ? static_cast<std::size_t>(block.cx) : 0);
-    for (int r = 0; r < block.cy; ++r) {
-        std::uint32_t* out = dst.bitmap->Row(block.y + r) + block.x;
+    // Within one set of pixels, a block moving down is copied from the bottom up, so no row is
+    // read after it was overwritten (each row goes through `row`, so sideways moves are safe).
+    bool bottomUp = srcDc && src.pixels == dst.pixels && dst.At(block.x, block.y) > src.At(block.sx, block.sy);
+    for (int i = 0; i < block.cy; ++i) {
+        int r = bottomUp ? block.cy - 1 - i : i;
         const std::uint32_t* in = nullptr;
         if (srcDc) {
-            const std::uint32_t* from = src.bitmap->Row(block.sy + r) + block.sx;
-            ConvertRow(from, row.data(), block.cx, src.Monochrome(), dst.Monochrome(), *srcDc, *dstDc);
+            ConvertRow(src.At(block.sx, block.sy + r), row.data(), block.cx, src.monochrome, dst.monochrome, *srcDc,
+                       *dstDc);
             in = row.data();
         }
-        ApplyRow(op, out, in, block.cx);
+        ApplyRow(op, dst.At(block.x, block.y + r), in, block.cx);
     }
     return TRUE;
 }
@@ -124,14 +84,9 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
         return CLR_INVALID;
     }
     Surface surface = SurfaceOf(*dc);
-    if (!surface.bitmap || x < 0 || y < 0 || x >= surface.Width() || y >= surface.Height()) return CLR_INVALID;
-    std::uint32_t pixel = PixelOf(color);
-    // A monochrome bitmap takes white for colours nearer white, black otherwise.
-    if (surface.Monochrome()) {
-        int sum = GetRValue(color) + GetGValue(color) + GetBValue(color);
-        pixel = sum >= 3 * 128 ? kWhitePixel : 0;
-    }
-    surface.bitmap->Row(y)[x] = pixel;
+    if (!surface.Contains(x, y)) return CLR_INVALID;
+    std::uint32_t pixel = surface.monochrome ? NearestMonochrome(color) : PixelOf(color);
+    *surface.At(x, y) = pixel;
     return ColorOf(pixel);
 }
 
@@ -142,6 +97,6 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
         return CLR_INVALID;
     }
     Surface surface = SurfaceOf(*dc);
-    if (!surface.bitmap || x < 0 || y < 0 || x >= surface.Width() || y >= surface.Height()) return CLR_INVALID;
-    return ColorOf(surface.bitmap->Row(y)[x]);
+    if (!surface.Contains(x, y)) return CLR_INVALID;
+    return ColorOf(*surface.At(x, y));
 }

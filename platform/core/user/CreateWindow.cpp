@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "PlatformState.h"
+#include "gdi/WindowSurfaces.h"
 #include "user/Classes.h"
 #include "user/WindowOps.h"
 #include "user/WindowTree.h"
@@ -80,7 +81,10 @@ HWND MakeWindow(WindowClass& cls, const CREATESTRUCTW& cs, HWND parent, HWND own
     added->handle = hwnd;
     ++cls.windowCount;
     LinkWindow(*added, !added->IsChild());
-    if (!added->IsChild()) CurrentBackend().OnWindowCreated(hwnd);
+    if (!added->IsChild()) {
+        ResizeWindowPixels(*added);
+        CurrentBackend().OnWindowCreated(hwnd);
+    }
     return hwnd;
 }
 
@@ -93,6 +97,7 @@ void SendMinMaxInfo(HWND hwnd, CREATESTRUCTW& cs) {
     cs.cy = std::clamp<int>(cs.cy, info.ptMinTrackSize.y, std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
     w->rect = {cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy};
     w->client = w->rect;
+    if (!w->IsChild()) ResizeWindowPixels(*w);
 }
 
 // The messages of creation. Any of them may destroy the window; then creation fails.

@@ -61,6 +61,15 @@ void OnPositionChanged(HWND hwnd, const WINDOWPOS* pos) {
         SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right - client.left, client.bottom - client.top));
 }
 
+// Fills the client area with the class's background brush; 1 when there was one to fill with.
+LRESULT OnEraseBackground(const Window& w, HDC hdc) {
+    HBRUSH brush = w.windowClass->background;
+    if (!brush || !hdc) return 0;
+    RECT client{0, 0, w.ClientWidth(), w.ClientHeight()};
+    FillRect(hdc, &client, brush);
+    return 1;
+}
+
 LRESULT AskParent(const Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!w.IsChild()) return 0;
     return SendMessageW(w.parent, message, wParam, lParam);
@@ -84,6 +93,7 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_NCHITTEST: return OnHitTest(*w, lParam);
     case WM_NCACTIVATE: return TRUE;
+    case WM_ERASEBKGND: return OnEraseBackground(*w, reinterpret_cast<HDC>(wParam));
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageW(hWnd, WM_CLOSE, 0, 0);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "PlatformState.h"
+#include "gdi/GdiObjects.h"
 #include "user/WindowOps.h"
 #include "user/WindowTree.h"
 
@@ -147,11 +148,17 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
     }
     *lpPaint = PAINTSTRUCT{};
     lpPaint->rcPaint = w->update;
-    lpPaint->fErase = w->eraseNeeded;
+    bool erase = w->eraseNeeded;
     w->update = {};
     w->eraseNeeded = false;
     w->internalPaint = false;
+    lpPaint->hdc = CreateDisplayDc(hWnd);
+    // The window erases its background first; when it does not, the painter must.
+    if (erase) lpPaint->fErase = !SendMessageW(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(lpPaint->hdc), 0);
     return lpPaint->hdc;
 }
 
-BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT*) { return CheckWindow(hWnd) != nullptr; }
+BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
+    if (lpPaint && FindDc(lpPaint->hdc)) DeleteDC(lpPaint->hdc);
+    return CheckWindow(hWnd) != nullptr;
+}

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "PlatformState.h"
+#include "gdi/WindowSurfaces.h"
 #include "user/Activation.h"
 #include "user/WindowOps.h"
 #include "user/WindowTree.h"
@@ -146,6 +147,7 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
     if (newClient.left == oldClient.left && newClient.top == oldClient.top) pos.flags |= SWP_NOCLIENTMOVE;
     w->rect = newRect;
     w->client = newClient;
+    if (!w->IsChild()) ResizeWindowPixels(*w);
     if (!(pos.flags & SWP_NOZORDER)) Restack(*w, pos.hwndInsertAfter);
     if (pos.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;

@@ -1,0 +1,58 @@
+#include "gdi/WindowSurfaces.h"
+
+#include <algorithm>
+
+#include "PlatformState.h"
+#include "user/WindowTree.h"
+
+namespace platform {
+
+void ResizeWindowPixels(Window& window) {
+    int width = std::max(0, static_cast<int>(window.rect.right - window.rect.left));
+    int height = std::max(0, static_cast<int>(window.rect.bottom - window.rect.top));
+    if (width == window.pixelsWidth && height == window.pixelsHeight) return;
+    std::vector<std::uint32_t> resized(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    int keepWidth = std::min(width, window.pixelsWidth);
+    int keepHeight = std::min(height, window.pixelsHeight);
+    for (int y = 0; y < keepHeight; ++y)
+        std::copy_n(window.pixels.begin() + static_cast<std::ptrdiff_t>(y) * window.pixelsWidth, keepWidth,
+                    resized.begin() + static_cast<std::ptrdiff_t>(y) * width);
+    window.pixels = std::move(resized);
+    window.pixelsWidth = width;
+    window.pixelsHeight = height;
+}
+
+Surface WindowSurface(HWND hwnd) {
+    Window* window = FindWindow(hwnd);
+    Window* top = FindWindow(RootOf(hwnd));
+    if (!window || !top || top->pixels.empty()) return {};
+    // Client origin of the window relative to the top-level window's outer top-left corner.
+    POINT origin = ClientOriginOnScreen(*window);
+    RECT topOuter = ScreenRectOf(*top);
+    Surface surface;
+    surface.pixels = top->pixels.data();
+    surface.stride = top->pixelsWidth;
+    surface.originX = origin.x - topOuter.left;
+    surface.originY = origin.y - topOuter.top;
+    // Clip to the client areas of the window and of every ancestor, and to the pixels.
+    RECT clip{0, 0, window->ClientWidth(), window->ClientHeight()};
+    for (Window* w = FindWindow(window->parent); w; w = FindWindow(w->parent)) {
+        POINT o = ClientOriginOnScreen(*w);
+        RECT ancestor{o.x - origin.x, o.y - origin.y, o.x - origin.x + w->ClientWidth(),
+                      o.y - origin.y + w->ClientHeight()};
+        IntersectRect(&clip, &clip, &ancestor);
+    }
+    RECT all{-surface.originX, -surface.originY, top->pixelsWidth - surface.originX,
+             top->pixelsHeight - surface.originY};
+    IntersectRect(&clip, &clip, &all);
+    surface.clip = clip;
+    return surface;
+}
+
+std::optional<COLORREF> WindowPixel(HWND hwnd, int x, int y) {
+    Surface surface = WindowSurface(hwnd);
+    if (!surface.Contains(x, y)) return std::nullopt;
+    return ColorOf(*surface.At(x, y));
+}
+
+}  // namespace platform

@@ -1,0 +1,20 @@
+// The pixels of windows. Each top-level window keeps the pixels of its whole area, menu bar
+// included; a child window draws into its top-level window's pixels, clipped to its own client
+// area and to those of its ancestors.
+#pragma once
+
+#include <optional>
+
+#include "Window.h"
+#include "gdi/GdiObjects.h"
+
+namespace platform {
+
+// Sizes a top-level window's pixels to its outer size, keeping what still fits.
+void ResizeWindowPixels(Window& window);
+// The surface a window's device context draws on; not valid for a window that is gone.
+Surface WindowSurface(HWND hwnd);
+// A pixel of a window's client area, as a person would see it.
+std::optional<COLORREF> WindowPixel(HWND hwnd, int x, int y);
+
+}  // namespace platform
