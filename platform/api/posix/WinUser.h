@@ -514,6 +514,17 @@ HBRUSH WINAPI GetSysColorBrush(int nIndex);
 int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 BOOL WINAPI DrawFocusRect(HDC hDC, const RECT* lprc);
 
+// ---- Images ----
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define LR_DEFAULTCOLOR 0x00000000
+#define LR_MONOCHROME 0x00000001
+#define LR_LOADFROMFILE 0x00000010
+#define LR_DEFAULTSIZE 0x00000040
+#define LR_CREATEDIBSECTION 0x00002000
+HANDLE WINAPI LoadImageW(HINSTANCE hInst, LPCWSTR name, UINT type, int cx, int cy, UINT fuLoad);
+
 // ---- Hot keys ----
 BOOL WINAPI RegisterHotKey(HWND hWnd, int id, UINT fsModifiers, UINT vk);
 BOOL WINAPI UnregisterHotKey(HWND hWnd, int id);

@@ -12,30 +12,9 @@
 #include <string>
 
 #include "PlatformApi.h"
+#include "kernel/Utf8.h"
 
 namespace {
-
-// wchar_t holds UTF-32 here and the system takes UTF-8. A unit that is no character (a lone
-// surrogate, a value past U+10FFFF) becomes U+FFFD rather than a malformed name.
-void AppendUtf8(std::string& out, std::uint32_t c) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-        return;
-    }
-    static constexpr std::uint32_t kLeadBits[] = {0, 0xC0, 0xE0, 0xF0};
-    const int trailing = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-    out += static_cast<char>(kLeadBits[trailing] | (c >> (6 * trailing)));
-    for (int i = trailing - 1; i >= 0; --i) {
-        out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
-    }
-}
-
-std::string Utf8Of(const wchar_t* text) {
-    std::string out;
-    for (; *text; ++text) AppendUtf8(out, static_cast<std::uint32_t>(*text));
-    return out;
-}
 
 bool IsFolder(const std::string& nativePath) {
     struct stat info;
@@ -102,5 +81,5 @@ DWORD WINAPI GetFileAttributesA(LPCSTR lpFileName) {
 
 DWORD WINAPI GetFileAttributesW(LPCWSTR lpFileName) {
     if (!lpFileName) return FailWithInvalidParameter();
-    return AttributesOf(NativePath(Utf8Of(lpFileName)));
+    return AttributesOf(NativePath(platform::Utf8Of(lpFileName)));
 }
