@@ -74,6 +74,7 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
     Select(added.bitmap, gdi.defaultBitmap);
     Select(added.pen, static_cast<HPEN>(gdi.stock[BLACK_PEN]));
     Select(added.brush, static_cast<HBRUSH>(gdi.stock[WHITE_BRUSH]));
+    Select(added.font, static_cast<HFONT>(gdi.stock[SYSTEM_FONT]));
     return handle;
 }
 
@@ -85,6 +86,7 @@ BOOL WINAPI DeleteDC(HDC hdc) {
     Select(dc->bitmap, HBITMAP{});
     Select(dc->pen, HPEN{});
     Select(dc->brush, HBRUSH{});
+    Select(dc->font, HFONT{});
     State().gdi.contexts.Remove(Key(hdc));
     return TRUE;
 }
@@ -107,6 +109,10 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
         previous = dc->brush;
         Select(dc->brush, static_cast<HBRUSH>(h));
         break;
+    case GdiObject::Kind::Font:
+        previous = dc->font;
+        Select(dc->font, static_cast<HFONT>(h));
+        break;
     }
     return previous;
 }
@@ -118,6 +124,7 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
     case OBJ_BITMAP: return dc->bitmap;
     case OBJ_PEN: return dc->pen;
     case OBJ_BRUSH: return dc->brush;
+    case OBJ_FONT: return dc->font;
     default: return nullptr;
     }
 }

@@ -27,7 +27,7 @@ inline std::uint32_t NearestMonochrome(COLORREF color) {
 }
 
 struct GdiObject {
-    enum class Kind { Bitmap, Pen, Brush };
+    enum class Kind { Bitmap, Pen, Brush, Font };
     explicit GdiObject(Kind k) : kind(k) {}
     virtual ~GdiObject() = default;
     Kind kind;
@@ -59,6 +59,11 @@ struct BrushObject : GdiObject {
     COLORREF color;
 };
 
+struct FontObject : GdiObject {
+    explicit FontObject(const LOGFONTW& lf) : GdiObject(Kind::Font), logFont(lf) {}
+    LOGFONTW logFont;
+};
+
 struct DeviceContext {
     HDC handle = nullptr;
     // A window's context draws into the window's pixels, clipped to its client area; a memory
@@ -69,6 +74,7 @@ struct DeviceContext {
     HBITMAP bitmap = nullptr;
     HPEN pen = nullptr;
     HBRUSH brush = nullptr;
+    HFONT font = nullptr;
     COLORREF textColor = 0;
     COLORREF bkColor = 0x00FFFFFF;
     int bkMode = OPAQUE;

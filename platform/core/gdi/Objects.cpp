@@ -10,6 +10,15 @@ namespace {
 
 std::uintptr_t Key(HGDIOBJ handle) { return reinterpret_cast<std::uintptr_t>(handle); }
 
+LOGFONTW LogFontOf(LONG height, LONG weight, const wchar_t* face) {
+    LOGFONTW lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = weight;
+    lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    for (std::size_t i = 0; face[i] && i + 1 < LF_FACESIZE; ++i) lf.lfFaceName[i] = face[i];
+    return lf;
+}
+
 HGDIOBJ AddStock(std::unique_ptr<GdiObject> object) {
     object->stock = true;
     return AddGdiObject(std::move(object));
@@ -29,6 +38,8 @@ void CreateStockObjects(GdiState& gdi) {
     gdi.stock[BLACK_PEN] = AddStock(pen(0x000000));
     gdi.stock[NULL_PEN] = AddStock(std::make_unique<PenObject>(PS_NULL, 0, 0));
     gdi.defaultBitmap = static_cast<HBITMAP>(AddStock(std::make_unique<BitmapObject>(1, 1, true)));
+    gdi.stock[SYSTEM_FONT] = AddStock(std::make_unique<FontObject>(LogFontOf(16, FW_BOLD, L"System")));
+    gdi.stock[DEFAULT_GUI_FONT] = AddStock(std::make_unique<FontObject>(LogFontOf(-11, FW_NORMAL, L"MS Shell Dlg")));
 }
 
 int DescribeBitmap(const BitmapObject& bitmap, int size, void* out) {
@@ -76,6 +87,7 @@ GdiCounts CountGdiObjects() {
         case GdiObject::Kind::Bitmap: ++counts.bitmaps; break;
         case GdiObject::Kind::Pen: ++counts.pens; break;
         case GdiObject::Kind::Brush: ++counts.brushes; break;
+        case GdiObject::Kind::Font: ++counts.fonts; break;
         }
     });
     gdi.contexts.ForEach([&](const DeviceContext&) { ++counts.contexts; });
@@ -154,6 +166,7 @@ int WINAPI GetObjectW(HANDLE h, int c, LPVOID pv) {
         auto* brush = static_cast<BrushObject*>(object);
         return Describe(LOGBRUSH{brush->style, brush->color, 0}, c, pv);
     }
+    case GdiObject::Kind::Font: return Describe(static_cast<FontObject*>(object)->logFont, c, pv);
     }
     return 0;
 }
@@ -169,6 +182,7 @@ DWORD WINAPI GetObjectType(HGDIOBJ h) {
     case GdiObject::Kind::Bitmap: return OBJ_BITMAP;
     case GdiObject::Kind::Pen: return OBJ_PEN;
     case GdiObject::Kind::Brush: return OBJ_BRUSH;
+    case GdiObject::Kind::Font: return OBJ_FONT;
     }
     return 0;
 }

@@ -60,14 +60,21 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
     Surface src = srcDc ? SurfaceOf(*srcDc) : Surface{};
     Block block{x, y, cx, cy, x1, y1};
     if (!dst.Valid() || (srcDc && !src.Valid()) || !Clip(block, dst, srcDc ? &src : nullptr)) return TRUE;
-    std::vector<std::uint32_t> row(srcDc ? static_cast<std::size_t>(block.cx) : 0);
+    bool samePixels = srcDc && src.pixels == dst.pixels;
+    // Rows go through a scratch row when they need converting, or when source and destination
+    // share pixels (so a sideways move never reads what it has just written); otherwise the
+    // operation reads the source row in place.
+    bool direct = srcDc && !samePixels && src.monochrome == dst.monochrome;
+    std::vector<std::uint32_t> row(srcDc && !direct ? static_cast<std::size_t>(block.cx) : 0);
     // Within one set of pixels, a block moving down is copied from the bottom up, so no row is
-    // read after it was overwritten (each row goes through `row`, so sideways moves are safe).
-    bool bottomUp = srcDc && src.pixels == dst.pixels && dst.At(block.x, block.y) > src.At(block.sx, block.sy);
+    // read after it was overwritten.
+    bool bottomUp = samePixels && dst.At(block.x, block.y) > src.At(block.sx, block.sy);
     for (int i = 0; i < block.cy; ++i) {
         int r = bottomUp ? block.cy - 1 - i : i;
         const std::uint32_t* in = nullptr;
-        if (srcDc) {
+        if (direct) {
+            in = src.At(block.sx, block.sy + r);
+        } else if (srcDc) {
             ConvertRow(src.At(block.sx, block.sy + r), row.data(), block.cx, src.monochrome, dst.monochrome, *srcDc,
                        *dstDc);
             in = row.data();

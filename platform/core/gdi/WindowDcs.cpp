@@ -12,7 +12,8 @@ HDC CreateDisplayDc(HWND window) {
     dc->bitmap = gdi.defaultBitmap;
     dc->pen = static_cast<HPEN>(gdi.stock[BLACK_PEN]);
     dc->brush = static_cast<HBRUSH>(gdi.stock[WHITE_BRUSH]);
-    for (HGDIOBJ held : {HGDIOBJ(dc->bitmap), HGDIOBJ(dc->pen), HGDIOBJ(dc->brush)})
+    dc->font = static_cast<HFONT>(gdi.stock[SYSTEM_FONT]);
+    for (HGDIOBJ held : {HGDIOBJ(dc->bitmap), HGDIOBJ(dc->pen), HGDIOBJ(dc->brush), HGDIOBJ(dc->font)})
         if (GdiObject* object = FindGdiObject(held)) ++object->selections;
     DeviceContext& added = *dc;
     added.handle = reinterpret_cast<HDC>(gdi.contexts.Add(std::move(dc)));

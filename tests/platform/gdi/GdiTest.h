@@ -5,6 +5,13 @@
 #include "HeadlessTest.h"
 #include "core/gdi/GdiObjects.h"
 
+namespace platform {
+inline void PrintTo(const GdiCounts& c, std::ostream* out) {
+    *out << "{contexts " << c.contexts << ", bitmaps " << c.bitmaps << ", pens " << c.pens << ", brushes " << c.brushes
+         << ", fonts " << c.fonts << "}";
+}
+}  // namespace platform
+
 class GdiTest : public HeadlessTest {
 protected:
     void SetUp() override {
@@ -16,9 +23,14 @@ protected:
             DeleteDC(dc);
             DeleteObject(bitmap);
         }
+        ReleaseMore();
         EXPECT_EQ(platform::CountGdiObjects(), before_) << "a drawing object leaked";
         HeadlessTest::TearDown();
     }
+
+    // Runs once the fixture's contexts are gone, before the leak check: for objects a test keeps
+    // selected until the end.
+    virtual void ReleaseMore() {}
 
     // A memory context holding a new bitmap of the given size, filled with `fill`.
     HDC Surface(int width, int height, bool monochrome = false, COLORREF fill = 0) {

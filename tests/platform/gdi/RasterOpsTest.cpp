@@ -112,3 +112,26 @@ TEST_F(RasterOpsTest, BadContextsFailCleanly) {
 }
 
 }  // namespace
+
+namespace {
+
+class OverlapTest : public GdiTest {};
+
+// A block moved within one bitmap lands as if copied through a buffer, whichever way it moves.
+TEST_F(OverlapTest, MovingABlockWithinOneBitmapKeepsItWhole) {
+    struct Case {
+        const char* name;
+        int dx, dy;
+    };
+    for (Case c : {Case{"right", 1, 0}, Case{"left", -1, 0}, Case{"down", 0, 1}, Case{"up", 0, -1}}) {
+        HDC dc = Surface(6, 6);
+        for (int y = 1; y < 5; ++y)
+            for (int x = 1; x < 5; ++x) SetPixel(dc, x, y, RGB(x * 10, y * 10, 0));
+        ASSERT_TRUE(BitBlt(dc, 1 + c.dx, 1 + c.dy, 4, 4, dc, 1, 1, SRCCOPY));
+        for (int y = 1; y < 5; ++y)
+            for (int x = 1; x < 5; ++x)
+                EXPECT_EQ(GetPixel(dc, x + c.dx, y + c.dy), RGB(x * 10, y * 10, 0)) << c.name << " " << x << "," << y;
+    }
+}
+
+}  // namespace

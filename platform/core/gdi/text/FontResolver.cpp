@@ -2,11 +2,14 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "kernel/Utf8.h"
 
 namespace platform {
 
@@ -14,9 +17,7 @@ namespace {
 
 // The pitch sits in the low bits of pitchAndFamily, the family in the high nibble.
 constexpr BYTE kPitchMask = 0x03;
-constexpr BYTE kFixedPitch = 0x01;
 constexpr BYTE kFamilyMask = 0xF0;
-constexpr BYTE kFamilyModern = 0x30;
 
 constexpr int kLightestBold = 600;
 
@@ -80,21 +81,10 @@ bool FileExists(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
-std::string Utf8Of(std::wstring_view text) {
-    std::string out;
-    for (wchar_t unit : text) {
-        auto c = static_cast<FcChar32>(unit);
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-        FcChar8 bytes[FC_UTF8_MAX_LEN];
-        const int length = FcUcs4ToUtf8(c, bytes);
-        out.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length));
-    }
-    return out;
-}
-
+// Fontconfig names families in UTF-8.
 std::wstring WideOf(const FcChar8* utf8) {
     std::wstring out;
-    int remaining = static_cast<int>(std::char_traits<char>::length(reinterpret_cast<const char*>(utf8)));
+    int remaining = static_cast<int>(std::strlen(reinterpret_cast<const char*>(utf8)));
     while (remaining > 0) {
         FcChar32 c = 0;
         const int used = FcUtf8ToUcs4(utf8, &c, remaining);
@@ -106,6 +96,19 @@ std::wstring WideOf(const FcChar8* utf8) {
     return out;
 }
 
+struct ConfigDestroyer {
+    void operator()(FcConfig* config) const { FcConfigDestroy(config); }
+};
+using Config = std::unique_ptr<FcConfig, ConfigDestroyer>;
+
+// A configuration of our own rather than the library's global one: loaded on first use and
+// destroyed with the other statics, it leaves nothing of fontconfig behind for a leak checker
+// at exit, and it cannot disturb any other user of fontconfig in the process.
+FcConfig* Fontconfig() {
+    static const Config config{FcInitLoadConfigAndFonts()};
+    return config.get();
+}
+
 struct PatternDestroyer {
     void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
 };
@@ -114,18 +117,19 @@ using Pattern = std::unique_ptr<FcPattern, PatternDestroyer>;
 // Fontconfig's best match for the families, tried in order, in the style asked for.
 // Scalable faces are preferred because the caller sizes fonts to the pixel.
 Pattern Match(const std::vector<std::string>& families, bool bold, bool italic) {
+    FcConfig* config = Fontconfig();
     Pattern pattern(FcPatternCreate());
-    if (!pattern) return nullptr;
+    if (!config || !pattern) return nullptr;
     for (const std::string& family : families) {
         FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     }
     FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
-    if (!FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern)) return nullptr;
+    if (!FcConfigSubstitute(config, pattern.get(), FcMatchPattern)) return nullptr;
     FcDefaultSubstitute(pattern.get());
     FcResult result = FcResultNoMatch;
-    return Pattern(FcFontMatch(nullptr, pattern.get(), &result));
+    return Pattern(FcFontMatch(config, pattern.get(), &result));
 }
 
 bool IsMonospaced(const FcPattern& match) {
@@ -155,13 +159,13 @@ std::optional<FontFile> FileOf(const FcPattern& match) {
 }  // namespace
 
 FontKind FontKindFor(const FontRequest& request) {
-    const bool fixedPitch = (request.pitchAndFamily & kPitchMask) == kFixedPitch;
-    const bool modern = (request.pitchAndFamily & kFamilyMask) == kFamilyModern;
-    if (fixedPitch || modern) return FontKind::Monospace;
+    const BYTE pitch = request.pitchAndFamily & kPitchMask;
+    const BYTE family = request.pitchAndFamily & kFamilyMask;
+    if (pitch == FIXED_PITCH || family == FF_MODERN) return FontKind::Monospace;
     for (const KnownFace& known : kKnownFaces) {
         if (SameFaceName(known.name, request.face)) return known.kind;
     }
-    return FontKind::SansSerif;
+    return family == FF_ROMAN ? FontKind::Serif : FontKind::SansSerif;
 }
 
 std::optional<FontFile> ResolveFontFile(const FontRequest& request) {

@@ -24,7 +24,8 @@ struct FontFile {
 };
 
 // The kind the request's face belongs to. A fixed-pitch or modern-family request is always
-// monospaced; unknown faces count as sans-serif. Face names compare without regard to case.
+// monospaced; an unknown face is serif in the roman family and sans-serif otherwise. Face
+// names compare without regard to case.
 FontKind FontKindFor(const FontRequest& request);
 
 // The file for the request: the named face if installed, otherwise a face of its kind, in the
