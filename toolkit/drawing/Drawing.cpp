@@ -1,5 +1,6 @@
 #include "toolkit/drawing/Drawing.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "toolkit/drawing/BitmapContext.h"
@@ -219,10 +220,21 @@ HBITMAP Drawing::CaptureRegion(int sourceX, int sourceY, int width, int height) 
 // black image pixels change nothing in either step.
 void Drawing::DrawMaskedPart(int x, int y, int width, int height, HBITMAP bitmap, int sourceY) {
     if (!context_ || !bitmap) return;
-    TransparentSource source(context_, bitmap);
+    // Only the rows of the block that lie inside the bitmap are drawn (a copy from outside it
+    // would be clipped away), so only they need a mask.
+    BITMAP size{};
+    if (!GetObjectW(bitmap, sizeof size, &size)) {
+        OnError();
+        return;
+    }
+    int top = std::max(0, sourceY);
+    int bottom = std::min<int>(size.bmHeight, sourceY + height);
+    if (bottom <= top || width <= 0) return;
+    TransparentSource source(context_, bitmap, top, bottom - top);
     Check(source.Ready());
-    Check(BitBlt(context_, x, y, width, height, source.Mask(), 0, sourceY, SRCAND));
-    Check(BitBlt(context_, x, y, width, height, source.Image(), 0, sourceY, SRCPAINT));
+    int drawY = y + (top - sourceY);
+    Check(BitBlt(context_, x, drawY, width, bottom - top, source.Mask(), 0, 0, SRCAND));
+    Check(BitBlt(context_, x, drawY, width, bottom - top, source.Image(), 0, top, SRCPAINT));
 }
 
 void Drawing::DrawMasked(int x, int y, int width, int height, HBITMAP bitmap) {

@@ -8,9 +8,13 @@ constexpr COLORREF kTransparentColour = RGB(0, 0, 0);
 
 }  // namespace
 
-TransparentSource::TransparentSource(HDC target, HBITMAP bitmap)
+TransparentSource::TransparentSource(HDC target, HBITMAP bitmap) : TransparentSource(target, bitmap, 0, -1) {}
+
+TransparentSource::TransparentSource(HDC target, HBITMAP bitmap, int firstRow, int rows)
     : image_(target, bitmap),
-      maskBitmap_(CreateBitmap(image_.Width(), image_.Height(), 1, 1, nullptr)),
+      firstRow_(firstRow),
+      rows_(rows < 0 ? image_.Height() : rows),
+      maskBitmap_(CreateBitmap(image_.Width(), rows_, 1, 1, nullptr)),
       mask_(target, maskBitmap_.get()),
       maskDrawn_(DrawMask()) {}
 
@@ -19,7 +23,7 @@ TransparentSource::TransparentSource(HDC target, HBITMAP bitmap)
 bool TransparentSource::DrawMask() {
     if (!image_.Ready() || !mask_.Ready()) return false;
     SetBkColor(image_.Context(), kTransparentColour);
-    return BitBlt(mask_.Context(), 0, 0, Width(), Height(), image_.Context(), 0, 0, SRCCOPY) != FALSE;
+    return BitBlt(mask_.Context(), 0, 0, Width(), rows_, image_.Context(), 0, firstRow_, SRCCOPY) != FALSE;
 }
 
 }  // namespace OrloUtility

@@ -14,6 +14,10 @@ class TransparentSource {
 public:
     // Contexts compatible with `target`; the mask is as large as the whole bitmap.
     TransparentSource(HDC target, HBITMAP bitmap);
+    // The same, with a mask of only the `rows` rows from `firstRow` on (which must lie inside
+    // the bitmap): mask row 0 stands for bitmap row `firstRow`. One animation frame needs no
+    // more, and a frame's mask is a fraction of the whole strip's work.
+    TransparentSource(HDC target, HBITMAP bitmap, int firstRow, int rows);
 
     HDC Image() const { return image_.Context(); }
     HDC Mask() const { return mask_.Context(); }
@@ -26,6 +30,8 @@ private:
     bool DrawMask();
 
     BitmapContext image_;
+    int firstRow_;
+    int rows_;
     // Declared before the mask's context, so the mask is deselected before it is deleted.
     OwnedBitmap maskBitmap_;
     BitmapContext mask_;

@@ -36,6 +36,26 @@ HGDIOBJ SelectBitmap(DeviceContext& dc, HBITMAP bitmap) {
 
 DeviceContext* FindDc(HDC hdc) { return State().gdi.contexts.Get(Key(hdc)); }
 
+HDC NewContext(HWND window, bool screen) {
+    GdiState& gdi = Gdi();
+    auto dc = std::make_unique<DeviceContext>();
+    dc->window = window;
+    dc->screen = screen;
+    DeviceContext* added = dc.get();
+    std::uintptr_t value = gdi.contexts.Add(std::move(dc));
+    if (!value) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    added->handle = reinterpret_cast<HDC>(value);
+    // Every new context holds the default objects.
+    Select(added->bitmap, gdi.defaultBitmap);
+    Select(added->pen, static_cast<HPEN>(gdi.stock[BLACK_PEN]));
+    Select(added->brush, static_cast<HBRUSH>(gdi.stock[WHITE_BRUSH]));
+    Select(added->font, static_cast<HFONT>(gdi.stock[SYSTEM_FONT]));
+    return added->handle;
+}
+
 Surface SurfaceOfBitmap(BitmapObject& bitmap) {
     Surface surface;
     surface.pixels = bitmap.pixels.data();
@@ -66,16 +86,7 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
-    GdiState& gdi = Gdi();
-    auto dc = std::make_unique<DeviceContext>();
-    DeviceContext& added = *dc;
-    HDC handle = reinterpret_cast<HDC>(gdi.contexts.Add(std::move(dc)));
-    added.handle = handle;
-    Select(added.bitmap, gdi.defaultBitmap);
-    Select(added.pen, static_cast<HPEN>(gdi.stock[BLACK_PEN]));
-    Select(added.brush, static_cast<HBRUSH>(gdi.stock[WHITE_BRUSH]));
-    Select(added.font, static_cast<HFONT>(gdi.stock[SYSTEM_FONT]));
-    return handle;
+    return NewContext(nullptr, false);
 }
 
 BOOL WINAPI DeleteDC(HDC hdc) {

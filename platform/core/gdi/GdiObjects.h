@@ -108,6 +108,9 @@ T* FindGdi(HGDIOBJ handle, GdiObject::Kind kind) {
 DeviceContext* FindDc(HDC hdc);
 Surface SurfaceOf(const DeviceContext& dc);
 Surface SurfaceOfBitmap(BitmapObject& bitmap);
+// A new context holding the default objects: a memory context (no window, not the screen), a
+// window's, or the screen's.
+HDC NewContext(HWND window, bool screen);
 // A new context drawing on a window's client area, or on the screen for a null window.
 HDC CreateDisplayDc(HWND window);
 // Whether a context draws in monochrome (a memory context holding a monochrome bitmap).

@@ -74,6 +74,11 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
         const std::uint32_t* in = nullptr;
         if (direct) {
             in = src.At(block.sx, block.sy + r);
+        } else if (srcDc && op == Op::Copy && !samePixels) {
+            // A converting copy writes its result straight into the destination row.
+            ConvertRow(src.At(block.sx, block.sy + r), dst.At(block.x, block.y + r), block.cx, src.monochrome,
+                       dst.monochrome, *srcDc, *dstDc);
+            continue;
         } else if (srcDc) {
             ConvertRow(src.At(block.sx, block.sy + r), row.data(), block.cx, src.monochrome, dst.monochrome, *srcDc,
                        *dstDc);

@@ -4,21 +4,7 @@
 
 namespace platform {
 
-HDC CreateDisplayDc(HWND window) {
-    GdiState& gdi = Gdi();
-    auto dc = std::make_unique<DeviceContext>();
-    dc->window = window;
-    dc->screen = window == nullptr;
-    dc->bitmap = gdi.defaultBitmap;
-    dc->pen = static_cast<HPEN>(gdi.stock[BLACK_PEN]);
-    dc->brush = static_cast<HBRUSH>(gdi.stock[WHITE_BRUSH]);
-    dc->font = static_cast<HFONT>(gdi.stock[SYSTEM_FONT]);
-    for (HGDIOBJ held : {HGDIOBJ(dc->bitmap), HGDIOBJ(dc->pen), HGDIOBJ(dc->brush), HGDIOBJ(dc->font)})
-        if (GdiObject* object = FindGdiObject(held)) ++object->selections;
-    DeviceContext& added = *dc;
-    added.handle = reinterpret_cast<HDC>(gdi.contexts.Add(std::move(dc)));
-    return added.handle;
-}
+HDC CreateDisplayDc(HWND window) { return NewContext(window, window == nullptr); }
 
 }  // namespace platform
 
