@@ -25,6 +25,8 @@
 #include "posix/WinBase.h"
 #include "posix/WinUser.h"
 #include "posix/WinGdi.h"
+#include "posix/WinControls.h"
+#include "posix/CommCtrl.h"
 
 #endif
 

@@ -44,6 +44,9 @@ public:
     virtual void OnWindowShown(HWND, bool /*visible*/) {}
     virtual void OnWindowMoved(HWND) {}
     virtual void OnWindowTextChanged(HWND) {}
+    virtual void OnWindowIconChanged(HWND) {}
+    // The cursor the pointer shows changed.
+    virtual void OnCursorChanged(HCURSOR) {}
 };
 
 // The backend a program gets when none was installed.

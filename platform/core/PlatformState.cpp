@@ -1,5 +1,7 @@
 #include "PlatformState.h"
 
+#include <algorithm>
+
 #include "backends/headless/HeadlessBackend.h"
 
 namespace platform {
@@ -29,6 +31,17 @@ void ResetState(std::unique_ptr<Backend> backend) {
 }
 
 Backend& CurrentBackend() { return *State().backend; }
+
+std::optional<std::uint64_t> RunSystemEvents() {
+    PlatformState& state = State();
+    std::uint64_t now = state.backend->MonotonicMs();
+    state.tracking.CheckHover(now);
+    state.caret.Tick(now);
+    std::optional<std::uint64_t> hover = state.tracking.HoverDeadline();
+    std::optional<std::uint64_t> blink = state.caret.NextBlink();
+    if (hover && blink) return std::min(*hover, *blink);
+    return hover ? hover : blink;
+}
 
 Window* FindWindow(HWND hwnd) {
     return State().windows.Get(reinterpret_cast<std::uintptr_t>(hwnd));

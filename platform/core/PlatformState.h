@@ -8,7 +8,10 @@
 #include "Window.h"
 #include "backends/Backend.h"
 #include "gdi/GdiState.h"
+#include "user/Caret.h"
+#include "user/Cursors.h"
 #include "user/HotKeys.h"
+#include "user/MouseTracking.h"
 #include "user/Input.h"
 #include "user/MessageQueue.h"
 #include "user/Timers.h"
@@ -22,15 +25,19 @@ struct PlatformState {
     std::vector<std::unique_ptr<WindowClass>> classes;
     ATOM nextAtom = 0xC000;
     std::vector<HWND> topLevels;  // z-order, topmost first
-    HWND mainWindowHint = nullptr;
+    bool systemClassesRegistered = false;
 
     HWND active = nullptr;
     HWND focus = nullptr;
+    HWND capture = nullptr;
 
     MessageQueue queue;
     Timers timers;
     Input input;
     HotKeys hotKeys;
+    MouseTracking tracking;
+    Caret caret;
+    Cursors cursors;
 
     GdiState gdi;
 };
@@ -38,6 +45,10 @@ struct PlatformState {
 PlatformState& State();
 // Replaces all platform state, without sending any message to the windows that go.
 void ResetState(std::unique_ptr<Backend> backend);
+
+// Runs what the platform itself does on time (hover notices, the caret's blink) and returns
+// when it next needs to, for the wait in GetMessageW.
+std::optional<std::uint64_t> RunSystemEvents();
 
 // The window behind a handle, or null for a null, stale or destroyed handle.
 Window* FindWindow(HWND hwnd);

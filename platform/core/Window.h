@@ -44,6 +44,8 @@ struct Window {
     std::vector<BYTE> extraBytes;
     // Overlapped windows learn their size and position (WM_SIZE, WM_MOVE) when first shown.
     bool needSize = false;
+    HICON iconSmall = nullptr;
+    HICON iconBig = nullptr;
     bool destroying = false;
 
     // A top-level window's pixels, its whole outer area, rows top-down, 0x00RRGGBB.

@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "PlatformState.h"
+#include "controls/SystemClasses.h"
 
 namespace platform {
 
@@ -55,6 +56,7 @@ ATOM RegisterSystemClass(const WNDCLASSW& wc) { return Register(&wc, true); }
 
 WindowClass* FindClass(LPCWSTR name, HINSTANCE instance) {
     if (!name) return nullptr;
+    EnsureSystemClasses();
     WindowClass* fallback = nullptr;
     for (const auto& cls : State().classes) {
         if (!Matches(*cls, name)) continue;

@@ -9,6 +9,11 @@ using namespace platform;
 
 namespace {
 
+LRESULT AskParent(const Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!w.IsChild()) return 0;
+    return SendMessageW(w.parent, message, wParam, lParam);
+}
+
 LRESULT OnNcCreate(Window& w, const CREATESTRUCTW* cs) {
     if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) w.text = cs->lpszName;
     return TRUE;
@@ -70,10 +75,30 @@ LRESULT OnEraseBackground(const Window& w, HDC hdc) {
     return 1;
 }
 
-LRESULT AskParent(const Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!w.IsChild()) return 0;
-    return SendMessageW(w.parent, message, wParam, lParam);
+// Controls ask their parent for colours; by default text is the window-text colour on the
+// button face (static text, buttons) or on the window colour (edit fields).
+LRESULT OnControlColor(UINT message, HDC hdc) {
+    int background = message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE;
+    SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(hdc, GetSysColor(background));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
 }
+
+LRESULT OnSetCursor(const Window& w, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT answer = AskParent(w, WM_SETCURSOR, wParam, lParam)) return answer;
+    if (LOWORD(lParam) != HTCLIENT || !w.windowClass->cursor) return FALSE;
+    SetCursor(w.windowClass->cursor);
+    return TRUE;
+}
+
+LRESULT OnSetIcon(Window& w, WPARAM which, HICON icon) {
+    HICON& slot = which == ICON_BIG ? w.iconBig : w.iconSmall;
+    HICON previous = slot;
+    slot = icon;
+    if (!w.IsChild()) CurrentBackend().OnWindowIconChanged(w.handle);
+    return reinterpret_cast<LRESULT>(previous);
+}
+
 
 LRESULT OnSysKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
     bool alt = (lParam & (1 << 29)) != 0;
@@ -112,7 +137,11 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         LRESULT answer = AskParent(*w, Msg, wParam, lParam);
         return answer ? answer : MA_ACTIVATE;
     }
-    case WM_SETCURSOR: return AskParent(*w, Msg, wParam, lParam);
+    case WM_SETCURSOR: return OnSetCursor(*w, wParam, lParam);
+    case WM_CTLCOLOREDIT: case WM_CTLCOLORBTN: case WM_CTLCOLORSTATIC:
+        return OnControlColor(Msg, reinterpret_cast<HDC>(wParam));
+    case WM_SETICON: return OnSetIcon(*w, wParam, reinterpret_cast<HICON>(lParam));
+    case WM_GETICON: return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? w->iconBig : w->iconSmall);
     case WM_WINDOWPOSCHANGING: OnPositionChanging(hWnd, *w, reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
     case WM_WINDOWPOSCHANGED: OnPositionChanged(hWnd, reinterpret_cast<const WINDOWPOS*>(lParam)); return 0;
     default: return 0;

@@ -51,6 +51,9 @@ void FreeWindow(HWND hwnd) {
     PlatformState& state = State();
     state.timers.KillAllOf(hwnd);
     state.hotKeys.UnregisterAllOf(hwnd);
+    state.tracking.Forget(hwnd);
+    if (state.caret.Owner() == hwnd) state.caret.Destroy();
+    if (state.capture == hwnd) state.capture = nullptr;
     // A window that goes takes the focus and the activation with it, without messages.
     if (state.focus == hwnd) state.focus = nullptr;
     if (state.active == hwnd) state.active = nullptr;

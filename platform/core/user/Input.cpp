@@ -42,6 +42,11 @@ UINT ButtonKey(UINT message) {
 // The non-client form of a client mouse message.
 UINT NonClientOf(UINT message) { return message - WM_MOUSEMOVE + WM_NCMOUSEMOVE; }
 
+HWND GetAncestorParent(HWND hwnd) {
+    Window* w = FindWindow(hwnd);
+    return w && w->IsChild() ? w->parent : nullptr;
+}
+
 }  // namespace
 
 void Input::KeyTable::Apply(UINT vk, bool down) {
@@ -145,10 +150,22 @@ std::optional<MSG> Input::KeyMessage(const InputEvent& event) const {
 // effects happen: WM_MOUSEACTIVATE on a press over an inactive window, WM_SETCURSOR, the
 // double-click bookkeeping. Returns nothing when the message is eaten.
 std::optional<MSG> Input::MouseMessage(const InputEvent& event, bool remove) {
+    if (HWND capture = State().capture; capture && IsWindow(capture)) {
+        // The capturing window hears everything, in its own client coordinates.
+        POINT client = event.screen;
+        ScreenToClient(capture, &client);
+        return MSG{capture, event.mouseMessage, MouseKeyFlags(), MAKELPARAM(client.x, client.y), event.time,
+                   event.screen};
+    }
     HWND target = DeepestChildAt(event.topLevel, event.screen);
     if (!target || !IsWindowEnabled(target)) return std::nullopt;
     LPARAM screenParam = MAKELPARAM(event.screen.x, event.screen.y);
     LRESULT hit = remove ? SendMessageW(target, WM_NCHITTEST, 0, screenParam) : HTCLIENT;
+    // A window that calls itself transparent here passes the mouse to the one beneath: its parent.
+    while (remove && hit == HTTRANSPARENT && IsWindow(target) && GetAncestorParent(target)) {
+        target = GetAncestorParent(target);
+        hit = SendMessageW(target, WM_NCHITTEST, 0, screenParam);
+    }
     if (remove && !IsWindow(target)) return std::nullopt;
     UINT message = event.mouseMessage;
     if (remove && IsButtonDown(message)) {
@@ -162,6 +179,8 @@ std::optional<MSG> Input::MouseMessage(const InputEvent& event, bool remove) {
         }
     }
     if (remove) {
+        underPointer_ = target;
+        State().tracking.OnPointer(target, event.screen, CurrentBackend().MonotonicMs());
         SendMessageW(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(hit, message));
         if (!IsWindow(target)) return std::nullopt;
     }

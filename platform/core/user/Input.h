@@ -43,6 +43,8 @@ public:
     SHORT AsyncKeyState(int vk) const;
     Modifiers CurrentModifiers() const;
     POINT CursorPos() const { return cursor_; }
+    // The window the last mouse message went to, standing in for "under the pointer".
+    HWND WindowUnderPointer() const { return underPointer_; }
 
 private:
     struct KeyTable {
@@ -61,6 +63,7 @@ private:
     KeyTable async_;
     KeyTable sync_;
     POINT cursor_{};
+    HWND underPointer_ = nullptr;
 
     // The last button press, to tell a double click.
     struct LastPress {

@@ -13,6 +13,7 @@ namespace {
 DWORD Now() { return static_cast<DWORD>(CurrentBackend().MonotonicMs()); }
 
 std::optional<MSG> Fetch(HWND window, UINT first, UINT last, bool remove) {
+    RunSystemEvents();
     PlatformState& state = State();
     if (auto msg = state.queue.TakePosted(window, first, last, remove)) return msg;
     if (auto msg = state.input.Take(window, first, last, remove)) return msg;
@@ -31,6 +32,14 @@ void Deliver(MSG& out, MSG msg) {
     if (msg.message == WM_PAINT || msg.message == WM_TIMER) msg.pt = State().input.CursorPos();
     State().queue.lastMessageTime = msg.time;
     out = msg;
+}
+
+// The earliest of the next timer and the platform's own timed work.
+std::optional<std::uint64_t> NextWakeUp() {
+    std::optional<std::uint64_t> next = State().timers.NextDue();
+    std::optional<std::uint64_t> system = RunSystemEvents();
+    if (system && (!next || *system < *next)) next = system;
+    return next;
 }
 
 bool FilterWindowValid(HWND window) {
@@ -80,7 +89,7 @@ BOOL WINAPI GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
             Deliver(*lpMsg, *msg);
             return msg->message != WM_QUIT;
         }
-        if (!CurrentBackend().WaitForEvents(State().timers.NextDue())) State().queue.SetQuit(kStarvedExitCode);
+        if (!CurrentBackend().WaitForEvents(NextWakeUp())) State().queue.SetQuit(kStarvedExitCode);
     }
 }
 

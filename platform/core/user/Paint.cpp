@@ -152,6 +152,8 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
     w->update = {};
     w->eraseNeeded = false;
     w->internalPaint = false;
+    // The caret is inverted pixels: it steps aside while the window paints under it.
+    State().caret.Hide(hWnd);
     lpPaint->hdc = CreateDisplayDc(hWnd);
     // The window erases its background first; when it does not, the painter must.
     if (erase) lpPaint->fErase = !SendMessageW(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(lpPaint->hdc), 0);
@@ -159,6 +161,9 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
 }
 
 BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
-    if (lpPaint && FindDc(lpPaint->hdc)) DeleteDC(lpPaint->hdc);
+    if (lpPaint && FindDc(lpPaint->hdc)) {
+        DeleteDC(lpPaint->hdc);
+        State().caret.Show(hWnd);
+    }
     return CheckWindow(hWnd) != nullptr;
 }

@@ -1,0 +1,28 @@
+// How the standard controls look: a light, flat desktop style drawn with the platform's own
+// drawing calls, shared by every control so they look like one family.
+#pragma once
+
+#include "PlatformApi.h"
+
+namespace platform::look {
+
+// Colours of the controls' parts (0x00BBGGRR).
+inline constexpr COLORREF kFace = 0xE1E1E1;         // button face
+inline constexpr COLORREF kFaceHot = 0xFBF1E5;      // button face under the pointer
+inline constexpr COLORREF kFacePressed = 0xF7E4CC;  // button face while held down
+inline constexpr COLORREF kBorder = 0xADADAD;       // control border
+inline constexpr COLORREF kBorderFocus = 0xD77800;  // border of the focused or default control
+inline constexpr COLORREF kDisabledText = 0x838383;
+inline constexpr COLORREF kDisabledFace = 0xCCCCCC;
+inline constexpr COLORREF kField = 0xFFFFFF;        // edit field background
+inline constexpr COLORREF kSelection = 0xD77800;    // selected text background
+inline constexpr COLORREF kSelectionText = 0xFFFFFF;
+
+// The rectangle filled with one colour.
+void Fill(HDC dc, const RECT& rect, COLORREF colour);
+// A one-pixel outline just inside the rectangle.
+void Outline(HDC dc, const RECT& rect, COLORREF colour);
+// The font a control draws with: the one it was given (WM_SETFONT), else the dialog font.
+HFONT FontOf(HWND control, HFONT given);
+
+}  // namespace platform::look

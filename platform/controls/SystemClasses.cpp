@@ -1,0 +1,40 @@
+#include "controls/SystemClasses.h"
+
+#include "PlatformState.h"
+#include "user/Classes.h"
+
+namespace platform {
+
+namespace {
+
+struct SystemClass {
+    const wchar_t* name;
+    WNDPROC proc;
+    UINT style;
+    LPCWSTR cursor;
+    int windowExtra;
+};
+
+// One line per class; a class is registered once its procedure exists.
+const SystemClass kClasses[] = {
+    {L"static", StaticProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, sizeof(LONG_PTR)},
+};
+
+}  // namespace
+
+void EnsureSystemClasses() {
+    PlatformState& state = State();
+    if (state.systemClassesRegistered) return;
+    state.systemClassesRegistered = true;
+    for (const SystemClass& c : kClasses) {
+        WNDCLASSW wc{};
+        wc.style = c.style;
+        wc.lpfnWndProc = c.proc;
+        wc.cbWndExtra = c.windowExtra;
+        wc.hCursor = LoadCursorW(nullptr, c.cursor);
+        wc.lpszClassName = c.name;
+        RegisterSystemClass(wc);
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,112 @@
+// Keyboard navigation among a window's controls: tab stops in z-order (the order controls were
+// created), Tab and Shift+Tab between them, Enter to the default button, Escape to cancel.
+#include <algorithm>
+#include <vector>
+
+#include "PlatformState.h"
+#include "user/WindowTree.h"
+
+namespace platform {
+
+namespace {
+
+bool IsTabStop(HWND hwnd) {
+    Window* w = FindWindow(hwnd);
+    return w && IsShownOnScreen(*w) && !(w->style & WS_DISABLED) && (w->style & WS_TABSTOP);
+}
+
+// The dialog's controls in order: children, and the children of children that hold controls.
+std::vector<HWND> ControlsOf(HWND dialog) {
+    Window* w = FindWindow(dialog);
+    return w ? DescendantsOf(*w) : std::vector<HWND>{};
+}
+
+UINT DialogCodeOf(HWND control, const MSG* msg) {
+    return static_cast<UINT>(SendMessageW(control, WM_GETDLGCODE, msg ? msg->wParam : 0, reinterpret_cast<LPARAM>(msg)));
+}
+
+HWND DefaultButtonOf(HWND dialog) {
+    LRESULT defId = SendMessageW(dialog, DM_GETDEFID, 0, 0);
+    if (HIWORD(defId) == DC_HASDEFID) return GetDlgItem(dialog, LOWORD(defId));
+    for (HWND control : ControlsOf(dialog))
+        if (IsWindowVisible(control) && (DialogCodeOf(control, nullptr) & DLGC_DEFPUSHBUTTON)) return control;
+    return nullptr;
+}
+
+void MoveFocus(HWND dialog, bool backwards) {
+    HWND next = GetNextDlgTabItem(dialog, GetFocus(), backwards);
+    if (!next) return;
+    SetFocus(next);
+    // An edit field entered from the keyboard has its whole text selected.
+    if (DialogCodeOf(next, nullptr) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
+}
+
+void SendCommand(HWND dialog, HWND button, int id) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+// Handles a key the dialog manager acts on; false when the key is the control's own.
+bool HandleKey(HWND dialog, const MSG& msg) {
+    UINT code = msg.hwnd ? DialogCodeOf(msg.hwnd, &msg) : 0;
+    if (code & DLGC_WANTALLKEYS) return false;
+    switch (msg.wParam) {
+    case VK_TAB:
+        if (code & DLGC_WANTTAB) return false;
+        MoveFocus(dialog, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+        return true;
+    case VK_RETURN: {
+        HWND button = (code & DLGC_DEFPUSHBUTTON) ? msg.hwnd : DefaultButtonOf(dialog);
+        if (button && !IsWindowEnabled(button)) return true;
+        SendCommand(dialog, button, button ? GetDlgCtrlID(button) : IDOK);
+        return true;
+    }
+    case VK_ESCAPE:
+        SendCommand(dialog, GetDlgItem(dialog, IDCANCEL), IDCANCEL);
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+}  // namespace platform
+
+using namespace platform;
+
+int WINAPI GetDlgCtrlID(HWND hWnd) {
+    Window* w = CheckWindow(hWnd);
+    return w && w->IsChild() ? static_cast<int>(w->id) : 0;
+}
+
+HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
+    Window* w = CheckWindow(hDlg);
+    if (!w) return nullptr;
+    for (HWND child : w->children)
+        if (Window* c = FindWindow(child); c && c->id == nIDDlgItem) return child;
+    return nullptr;
+}
+
+HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
+    if (!CheckWindow(hDlg)) return nullptr;
+    std::vector<HWND> controls = ControlsOf(hDlg);
+    if (bPrevious) std::reverse(controls.begin(), controls.end());
+    auto from = std::find(controls.begin(), controls.end(), hCtl);
+    // Search after the control, wrapping round; from the start when it is not one of them.
+    std::size_t start = from == controls.end() ? 0 : static_cast<std::size_t>(from - controls.begin()) + 1;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        HWND candidate = controls[(start + i) % controls.size()];
+        if (IsTabStop(candidate)) return candidate;
+    }
+    return hCtl && IsChild(hDlg, hCtl) ? hCtl : nullptr;
+}
+
+BOOL WINAPI IsDialogMessageW(HWND hDlg, LPMSG lpMsg) {
+    if (!lpMsg || !FindWindow(hDlg)) return FALSE;
+    if (lpMsg->hwnd != hDlg && !IsChild(hDlg, lpMsg->hwnd)) return FALSE;
+    if (lpMsg->message == WM_KEYDOWN && HandleKey(hDlg, *lpMsg)) return TRUE;
+    // Everything else reaches its window as through the ordinary loop.
+    TranslateMessage(lpMsg);
+    DispatchMessageW(lpMsg);
+    return TRUE;
+}
