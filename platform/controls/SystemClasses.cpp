@@ -1,6 +1,7 @@
 #include "controls/SystemClasses.h"
 
 #include "PlatformState.h"
+#include "controls/MenuTracking.h"
 #include "user/Classes.h"
 
 namespace platform {
@@ -17,6 +18,7 @@ struct SystemClass {
 
 // One line per class; a class is registered once its procedure exists.
 const SystemClass kClasses[] = {
+    {L"#32768", menutracking::DropDownProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, 0},
     {L"static", StaticProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, sizeof(LONG_PTR)},
 };
 

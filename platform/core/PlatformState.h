@@ -11,6 +11,7 @@
 #include "user/Caret.h"
 #include "user/Cursors.h"
 #include "user/HotKeys.h"
+#include "user/Menus.h"
 #include "user/MouseTracking.h"
 #include "user/Input.h"
 #include "user/MessageQueue.h"
@@ -26,6 +27,8 @@ struct PlatformState {
     ATOM nextAtom = 0xC000;
     std::vector<HWND> topLevels;  // z-order, topmost first
     bool systemClassesRegistered = false;
+    HFONT menuFont = nullptr;
+    bool altAlone = false;  // Alt is down and no other key came since: its release opens the menu bar
 
     HWND active = nullptr;
     HWND focus = nullptr;
@@ -38,6 +41,7 @@ struct PlatformState {
     MouseTracking tracking;
     Caret caret;
     Cursors cursors;
+    Menus menus;
 
     GdiState gdi;
 };

@@ -44,6 +44,7 @@ struct Window {
     std::vector<BYTE> extraBytes;
     // Overlapped windows learn their size and position (WM_SIZE, WM_MOVE) when first shown.
     bool needSize = false;
+    HMENU menu = nullptr;  // a top-level window's menu bar
     HICON iconSmall = nullptr;
     HICON iconBig = nullptr;
     bool destroying = false;

@@ -223,6 +223,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define HTCLOSE 20
 
 #define SC_CLOSE 0xF060
+#define SC_KEYMENU 0xF100
 
 #define MK_LBUTTON 0x0001
 #define MK_RBUTTON 0x0002
@@ -362,6 +363,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 // ---- System metrics ----
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
+#define SM_CYMENU 15
 #define SM_CXDOUBLECLK 36
 #define SM_CYDOUBLECLK 37
 
@@ -444,6 +446,7 @@ typedef struct tagPAINTSTRUCT {
 ATOM WINAPI RegisterClassW(const WNDCLASSW* lpWndClass);
 BOOL WINAPI UnregisterClassW(LPCWSTR lpClassName, HINSTANCE hInstance);
 int WINAPI GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount);
+HWND WINAPI FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName);
 HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle,
                             int X, int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
                             HINSTANCE hInstance, LPVOID lpParam);
@@ -522,6 +525,7 @@ int WINAPI DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT f
 
 // ---- Device contexts of windows, and drawing helpers of the windowing side ----
 HDC WINAPI GetDC(HWND hWnd);
+HDC WINAPI GetWindowDC(HWND hWnd);
 int WINAPI ReleaseDC(HWND hWnd, HDC hDC);
 HWND WINAPI WindowFromDC(HDC hDC);
 DWORD WINAPI GetSysColor(int nIndex);

@@ -36,11 +36,12 @@ HGDIOBJ SelectBitmap(DeviceContext& dc, HBITMAP bitmap) {
 
 DeviceContext* FindDc(HDC hdc) { return State().gdi.contexts.Get(Key(hdc)); }
 
-HDC NewContext(HWND window, bool screen) {
+HDC NewContext(HWND window, bool screen, bool wholeWindow) {
     GdiState& gdi = Gdi();
     auto dc = std::make_unique<DeviceContext>();
     dc->window = window;
     dc->screen = screen;
+    dc->wholeWindow = wholeWindow;
     DeviceContext* added = dc.get();
     std::uintptr_t value = gdi.contexts.Add(std::move(dc));
     if (!value) {
@@ -66,7 +67,7 @@ Surface SurfaceOfBitmap(BitmapObject& bitmap) {
 }
 
 Surface SurfaceOf(const DeviceContext& dc) {
-    if (dc.window) return WindowSurface(dc.window);
+    if (dc.window) return dc.wholeWindow ? WholeWindowSurface(dc.window) : WindowSurface(dc.window);
     auto* bitmap = FindGdi<BitmapObject>(dc.bitmap, GdiObject::Kind::Bitmap);
     return bitmap && !dc.screen ? SurfaceOfBitmap(*bitmap) : Surface{};
 }

@@ -71,6 +71,7 @@ struct DeviceContext {
     // pixels of its own but is colour, so bitmaps compatible with it are colour.
     HWND window = nullptr;
     bool screen = false;
+    bool wholeWindow = false;  // a window's context that also reaches its non-client area
     HBITMAP bitmap = nullptr;
     HPEN pen = nullptr;
     HBRUSH brush = nullptr;
@@ -110,7 +111,7 @@ Surface SurfaceOf(const DeviceContext& dc);
 Surface SurfaceOfBitmap(BitmapObject& bitmap);
 // A new context holding the default objects: a memory context (no window, not the screen), a
 // window's, or the screen's.
-HDC NewContext(HWND window, bool screen);
+HDC NewContext(HWND window, bool screen, bool wholeWindow = false);
 // A new context drawing on a window's client area, or on the screen for a null window.
 HDC CreateDisplayDc(HWND window);
 // Whether a context draws in monochrome (a memory context holding a monochrome bitmap).

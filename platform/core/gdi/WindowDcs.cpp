@@ -22,6 +22,11 @@ int WINAPI ReleaseDC(HWND hWnd, HDC hDC) {
     return DeleteDC(hDC);
 }
 
+HDC WINAPI GetWindowDC(HWND hWnd) {
+    if (!CheckWindow(hWnd)) return nullptr;
+    return NewContext(hWnd, false, true);
+}
+
 HWND WINAPI WindowFromDC(HDC hDC) {
     DeviceContext* dc = FindDc(hDC);
     return dc ? dc->window : nullptr;

@@ -49,6 +49,16 @@ Surface WindowSurface(HWND hwnd) {
     return surface;
 }
 
+Surface WholeWindowSurface(HWND hwnd) {
+    Window* window = FindWindow(hwnd);
+    if (!window || window->IsChild() || window->pixels.empty()) return {};
+    Surface surface;
+    surface.pixels = window->pixels.data();
+    surface.stride = window->pixelsWidth;
+    surface.clip = {0, 0, window->pixelsWidth, window->pixelsHeight};
+    return surface;
+}
+
 std::optional<COLORREF> WindowPixel(HWND hwnd, int x, int y) {
     Surface surface = WindowSurface(hwnd);
     if (!surface.Contains(x, y)) return std::nullopt;

@@ -90,6 +90,18 @@ BOOL WINAPI UnregisterClassW(LPCWSTR lpClassName, HINSTANCE hInstance) {
     return TRUE;
 }
 
+// The first top-level window, in z-order, of the class (any when null) with the title (any when null).
+HWND WINAPI FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
+    for (HWND top : State().topLevels) {
+        Window* w = FindWindow(top);
+        if (!w) continue;
+        if (lpClassName && !Matches(*w->windowClass, lpClassName)) continue;
+        if (lpWindowName && w->text != lpWindowName) continue;
+        return top;
+    }
+    return nullptr;
+}
+
 int WINAPI GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount) {
     Window* window = CheckWindow(hWnd);
     if (!window || !lpClassName || nMaxCount <= 0) return 0;

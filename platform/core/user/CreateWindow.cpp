@@ -72,6 +72,7 @@ HWND MakeWindow(WindowClass& cls, const CREATESTRUCTW& cs, HWND parent, HWND own
     w.client = w.rect;
     w.instance = cs.hInstance;
     if (w.IsChild()) w.id = reinterpret_cast<LONG_PTR>(cs.hMenu);
+    else if (State().menus.Find(cs.hMenu)) w.menu = cs.hMenu;  // a top-level window's "menu" is its bar
     w.extraBytes.assign(static_cast<std::size_t>(cls.windowExtra), 0);
     w.needSize = IsOverlapped(w.style);
     auto value = State().windows.Add(std::move(window));
@@ -79,6 +80,7 @@ HWND MakeWindow(WindowClass& cls, const CREATESTRUCTW& cs, HWND parent, HWND own
     HWND hwnd = reinterpret_cast<HWND>(value);
     Window* added = FindWindow(hwnd);
     added->handle = hwnd;
+    if (MenuObject* bar = State().menus.Find(added->menu)) bar->window = hwnd;
     ++cls.windowCount;
     LinkWindow(*added, !added->IsChild());
     if (!added->IsChild()) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "PlatformState.h"
+#include "controls/MenuBar.h"
+#include "controls/MenuTracking.h"
 #include "user/WindowTree.h"
 
 using namespace platform;
@@ -102,7 +104,27 @@ LRESULT OnSetIcon(Window& w, WPARAM which, HICON icon) {
 
 LRESULT OnSysKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
     bool alt = (lParam & (1 << 29)) != 0;
+    bool repeat = (lParam & (1 << 30)) != 0;
+    State().altAlone = key == VK_MENU && (!repeat || State().altAlone);
     if (key == VK_F4 && alt) SendMessageW(RootOf(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (key == VK_F10) SendMessageW(RootOf(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    return 0;
+}
+
+// Alt pressed and released alone selects the menu bar.
+LRESULT OnSysKeyUp(HWND hwnd, WPARAM key) {
+    bool alone = State().altAlone && key == VK_MENU;
+    State().altAlone = false;
+    if (alone) SendMessageW(RootOf(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    return 0;
+}
+
+LRESULT OnSysCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
+    switch (command & 0xFFF0) {
+    case SC_CLOSE: SendMessageW(hwnd, WM_CLOSE, 0, 0); break;
+    case SC_KEYMENU: menutracking::TrackFromKeyboard(hwnd, static_cast<wchar_t>(lParam)); break;
+    default: break;
+    }
     return 0;
 }
 
@@ -117,13 +139,29 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_GETTEXT: return OnGetText(*w, wParam, reinterpret_cast<LPWSTR>(lParam));
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_NCHITTEST: return OnHitTest(*w, lParam);
+    case WM_NCCALCSIZE: {
+        // The client area starts below the menu bar.
+        RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+        if (r) r->top = std::min(r->bottom, r->top + menubar::Height(hWnd));
+        return 0;
+    }
     case WM_NCACTIVATE: return TRUE;
     case WM_ERASEBKGND: return OnEraseBackground(*w, reinterpret_cast<HDC>(wParam));
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageW(hWnd, WM_CLOSE, 0, 0);
-        return 0;
+    case WM_SYSCOMMAND: return OnSysCommand(hWnd, wParam, lParam);
     case WM_SYSKEYDOWN: return OnSysKeyDown(hWnd, wParam, lParam);
+    case WM_SYSKEYUP: return OnSysKeyUp(hWnd, wParam);
+    case WM_KEYDOWN: State().altAlone = false; return 0;
+    case WM_SYSCHAR:
+        // Alt and a letter: the menu title with that access key.
+        if (wParam != VK_ESCAPE && wParam != L' ') SendMessageW(RootOf(hWnd), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam));
+        return 0;
+    case WM_NCLBUTTONDOWN:
+        if (wParam == HTMENU) {
+            POINT at{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+            menutracking::TrackFromClick(hWnd, menubar::TitleAt(hWnd, at));
+        }
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(hWnd, &ps);

@@ -57,6 +57,8 @@ void FreeWindow(HWND hwnd) {
     // A window that goes takes the focus and the activation with it, without messages.
     if (state.focus == hwnd) state.focus = nullptr;
     if (state.active == hwnd) state.active = nullptr;
+    // A window's menu bar goes with it.
+    if (!w->IsChild() && w->menu) state.menus.Destroy(w->menu);
     UnlinkWindow(*w);
     if (!w->parent) state.backend->OnWindowDestroyed(hwnd);
     --w->windowClass->windowCount;

@@ -79,6 +79,7 @@ void Input::QueueKey(UINT vk, bool down) {
     event.vk = vk;
     event.down = down;
     event.keyParam = KeyParam(vk, down, down ? wasDown : true, async_.IsDown(VK_MENU));
+    event.controlDown = async_.IsDown(VK_CONTROL);
     event.time = Now();
     events_.push_back(event);
 }
@@ -139,8 +140,9 @@ std::optional<MSG> Input::KeyMessage(const InputEvent& event) const {
     bool system = !target;
     if (!target) target = state.active;
     if (!target) return std::nullopt;
-    bool alt = async_.IsDown(VK_MENU) || event.vk == VK_LMENU || event.vk == VK_RMENU;
-    bool control = sync_.IsDown(VK_CONTROL);
+    // Whether Alt made it a system key is decided by the keyboard at the time of the press.
+    bool alt = (event.keyParam & (1 << 29)) != 0 || event.vk == VK_LMENU || event.vk == VK_RMENU;
+    bool control = event.controlDown;
     if ((alt && !control) || event.vk == VK_F10) system = true;
     UINT message = event.down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
     return MSG{target, message, GenericKeyOf(event.vk), event.keyParam, event.time, cursor_};

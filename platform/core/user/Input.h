@@ -20,6 +20,7 @@ struct InputEvent {
     UINT vk = 0;
     bool down = false;
     LPARAM keyParam = 0;
+    bool controlDown = false;  // as the keyboard was when the key was pressed
     // Mouse events: the client-area message (WM_MOUSEMOVE, WM_LBUTTONDOWN, ...), the point on
     // the screen and the top-level window it was seen over.
     UINT mouseMessage = 0;

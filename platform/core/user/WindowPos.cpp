@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "PlatformState.h"
+#include "controls/MenuBar.h"
 #include "gdi/WindowSurfaces.h"
 #include "user/Activation.h"
 #include "user/WindowOps.h"
@@ -152,6 +153,9 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
     if (pos.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
     InvalidateAfterChange(hWnd, oldRect, oldClient, pos.flags);
+    bool frameRedrawn = (pos.flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED)) || !(pos.flags & SWP_NOSIZE);
+    if (!w->IsChild() && w->menu && frameRedrawn) menubar::Paint(hWnd);
+    if (!(w = FindWindow(hWnd))) return TRUE;
     TellBackend(*w, pos.flags);
     Activate(hWnd, pos.flags);
     if (!(w = FindWindow(hWnd))) return TRUE;
