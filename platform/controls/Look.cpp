@@ -1,6 +1,26 @@
 #include "controls/Look.h"
 
+#include <array>
+
 namespace platform::look {
+
+namespace {
+
+// `over` laid on `under` with the given opacity, channel by channel.
+COLORREF Mix(COLORREF under, COLORREF over, int percent) {
+    auto channel = [&](int shift) {
+        int a = static_cast<int>((under >> shift) & 0xFF), b = static_cast<int>((over >> shift) & 0xFF);
+        return static_cast<COLORREF>((a * (100 - percent) + b * percent + 50) / 100) << shift;
+    };
+    return channel(0) | channel(8) | channel(16);
+}
+
+std::array<POINT, 4> CornersOf(const RECT& r) {
+    return {POINT{r.left, r.top}, POINT{r.right - 1, r.top}, POINT{r.left, r.bottom - 1},
+            POINT{r.right - 1, r.bottom - 1}};
+}
+
+}  // namespace
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
     HBRUSH brush = CreateSolidBrush(colour);
@@ -16,6 +36,23 @@ void Outline(HDC dc, const RECT& rect, COLORREF colour) {
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
     DeleteObject(pen);
+}
+
+void RoundedBox(HDC dc, const RECT& rect, COLORREF face, COLORREF border, int borderWidth) {
+    // How much of the frame colour the corners keep: the outer ones let the surroundings show
+    // through, the inner ones the face, which rounds the frame on both sides.
+    constexpr int kOuterCorner = 35, kInnerCorner = 40;
+    const std::array<POINT, 4> outer = CornersOf(rect);
+    std::array<COLORREF, 4> beneath{};
+    for (std::size_t i = 0; i < outer.size(); ++i) beneath[i] = GetPixel(dc, outer[i].x, outer[i].y);
+    Fill(dc, rect, border);
+    RECT inner = rect;
+    InflateRect(&inner, -borderWidth, -borderWidth);
+    Fill(dc, inner, face);
+    for (std::size_t i = 0; i < outer.size(); ++i)
+        SetPixel(dc, outer[i].x, outer[i].y, Mix(beneath[i], border, kOuterCorner));
+    if (IsRectEmpty(&inner)) return;
+    for (POINT p : CornersOf(inner)) SetPixel(dc, p.x, p.y, Mix(face, border, kInnerCorner));
 }
 
 HFONT FontOf(HWND, HFONT given) {

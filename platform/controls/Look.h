@@ -12,8 +12,10 @@ inline constexpr COLORREF kFaceHot = 0xFBF1E5;      // button face under the poi
 inline constexpr COLORREF kFacePressed = 0xF7E4CC;  // button face while held down
 inline constexpr COLORREF kBorder = 0xADADAD;       // control border
 inline constexpr COLORREF kBorderFocus = 0xD77800;  // border of the focused or default control
+inline constexpr COLORREF kBorderPressed = 0x995400;  // border of a button held down
 inline constexpr COLORREF kDisabledText = 0x838383;
 inline constexpr COLORREF kDisabledFace = 0xCCCCCC;
+inline constexpr COLORREF kDisabledBorder = 0xBFBFBF;
 inline constexpr COLORREF kField = 0xFFFFFF;        // edit field background
 inline constexpr COLORREF kSelection = 0xD77800;    // selected text background
 inline constexpr COLORREF kSelectionText = 0xFFFFFF;
@@ -22,6 +24,9 @@ inline constexpr COLORREF kSelectionText = 0xFFFFFF;
 void Fill(HDC dc, const RECT& rect, COLORREF colour);
 // A one-pixel outline just inside the rectangle.
 void Outline(HDC dc, const RECT& rect, COLORREF colour);
+// A box with softly rounded corners: `face` inside a frame `borderWidth` pixels wide. The
+// corner pixels are blended with what is already there, so fill the surroundings first.
+void RoundedBox(HDC dc, const RECT& rect, COLORREF face, COLORREF border, int borderWidth);
 // The font a control draws with: the one it was given (WM_SETFONT), else the dialog font.
 HFONT FontOf(HWND control, HFONT given);
 

@@ -44,7 +44,8 @@ void Paint(HWND hwnd) {
     SetBkMode(dc, TRANSPARENT);
     RECT box = client;
     if (style & WS_BORDER) InflateRect(&box, -2, -1);
-    DrawTextW(dc, text.c_str(), length, &box, AlignmentOf(style));
+    UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
+    DrawTextW(dc, text.c_str(), length, &box, AlignmentOf(style) | prefix);
     SelectObject(dc, oldFont);
     EndPaint(hwnd, &ps);
 }

@@ -2,6 +2,7 @@
 
 #include "PlatformState.h"
 #include "controls/MenuTracking.h"
+#include "controls/MessageBox.h"
 #include "user/Classes.h"
 
 namespace platform {
@@ -19,6 +20,9 @@ struct SystemClass {
 // One line per class; a class is registered once its procedure exists.
 const SystemClass kClasses[] = {
     {L"#32768", menutracking::DropDownProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, 0},
+    {L"#32770", messagebox::BoxProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, 0},
+    {L"tooltips_class32", TooltipProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, 0},
+    {L"Button", ButtonProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, 2 * sizeof(LONG_PTR)},
     {L"static", StaticProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, sizeof(LONG_PTR)},
 };
 

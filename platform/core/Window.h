@@ -45,6 +45,7 @@ struct Window {
     // Overlapped windows learn their size and position (WM_SIZE, WM_MOVE) when first shown.
     bool needSize = false;
     HMENU menu = nullptr;  // a top-level window's menu bar
+    std::vector<std::pair<std::wstring, HANDLE>> properties;
     HICON iconSmall = nullptr;
     HICON iconBig = nullptr;
     bool destroying = false;

@@ -81,6 +81,15 @@ COLORREF HeadlessBackend::WindowPixel(HWND window, int x, int y) const {
     return platform::WindowPixel(window, x, y).value_or(CLR_INVALID);
 }
 
+bool HeadlessBackend::WindowImage(HWND window, int& width, int& height, std::vector<std::uint32_t>& pixels) const {
+    const Window* top = FindWindow(RootOf(window));
+    if (!top || top->pixels.empty()) return false;
+    width = top->pixelsWidth;
+    height = top->pixelsHeight;
+    pixels = top->pixels;
+    return true;
+}
+
 void HeadlessBackend::At(std::uint64_t atMs, std::function<void()> action) {
     script_.emplace(atMs, std::move(action));
 }

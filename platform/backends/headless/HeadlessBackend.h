@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "backends/Backend.h"
 
@@ -71,6 +72,9 @@ public:
     // ---- The screen ----
     // A pixel of a window's client area as a person would see it; CLR_INVALID outside it.
     COLORREF WindowPixel(HWND window, int x, int y) const;
+    // Everything the top-level window holding `window` shows, its whole outer area, rows
+    // top-down, 0x00RRGGBB; false when there is no such window or it has no pixels yet.
+    bool WindowImage(HWND window, int& width, int& height, std::vector<std::uint32_t>& pixels) const;
 
     bool QuitReceived() const { return quitCode_.has_value(); }
     int ExitCode() const { return quitCode_.value_or(0); }

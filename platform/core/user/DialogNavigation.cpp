@@ -25,12 +25,14 @@ UINT DialogCodeOf(HWND control, const MSG* msg) {
     return static_cast<UINT>(SendMessageW(control, WM_GETDLGCODE, msg ? msg->wParam : 0, reinterpret_cast<LPARAM>(msg)));
 }
 
-HWND DefaultButtonOf(HWND dialog) {
+// The id of the default button: the dialog's own answer to DM_GETDEFID, else the control that
+// calls itself the default push button, else IDOK.
+int DefaultIdOf(HWND dialog) {
     LRESULT defId = SendMessageW(dialog, DM_GETDEFID, 0, 0);
-    if (HIWORD(defId) == DC_HASDEFID) return GetDlgItem(dialog, LOWORD(defId));
+    if (HIWORD(defId) == DC_HASDEFID) return LOWORD(defId);
     for (HWND control : ControlsOf(dialog))
-        if (IsWindowVisible(control) && (DialogCodeOf(control, nullptr) & DLGC_DEFPUSHBUTTON)) return control;
-    return nullptr;
+        if (IsWindowVisible(control) && (DialogCodeOf(control, nullptr) & DLGC_DEFPUSHBUTTON)) return GetDlgCtrlID(control);
+    return IDOK;
 }
 
 void MoveFocus(HWND dialog, bool backwards) {
@@ -55,9 +57,12 @@ bool HandleKey(HWND dialog, const MSG& msg) {
         MoveFocus(dialog, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
         return true;
     case VK_RETURN: {
-        HWND button = (code & DLGC_DEFPUSHBUTTON) ? msg.hwnd : DefaultButtonOf(dialog);
+        // A focused push button is the one Enter presses; otherwise the default button.
+        bool focusedButton = (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+        int id = focusedButton ? GetDlgCtrlID(msg.hwnd) : DefaultIdOf(dialog);
+        HWND button = GetDlgItem(dialog, id);
         if (button && !IsWindowEnabled(button)) return true;
-        SendCommand(dialog, button, button ? GetDlgCtrlID(button) : IDOK);
+        SendCommand(dialog, button, id);
         return true;
     }
     case VK_ESCAPE:

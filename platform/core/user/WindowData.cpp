@@ -152,6 +152,39 @@ LONG_PTR WINAPI SetWindowLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
     return 0;
 }
 
+// Named values attached to a window (SetPropW), found again by name.
+BOOL WINAPI SetPropW(HWND hWnd, LPCWSTR lpString, HANDLE hData) {
+    Window* w = CheckWindow(hWnd);
+    if (!w || !lpString) return FALSE;
+    for (auto& [name, data] : w->properties)
+        if (name == lpString) {
+            data = hData;
+            return TRUE;
+        }
+    w->properties.emplace_back(lpString, hData);
+    return TRUE;
+}
+
+HANDLE WINAPI GetPropW(HWND hWnd, LPCWSTR lpString) {
+    Window* w = FindWindow(hWnd);
+    if (!w || !lpString) return nullptr;
+    for (const auto& [name, data] : w->properties)
+        if (name == lpString) return data;
+    return nullptr;
+}
+
+HANDLE WINAPI RemovePropW(HWND hWnd, LPCWSTR lpString) {
+    Window* w = FindWindow(hWnd);
+    if (!w || !lpString) return nullptr;
+    for (auto it = w->properties.begin(); it != w->properties.end(); ++it)
+        if (it->first == lpString) {
+            HANDLE data = it->second;
+            w->properties.erase(it);
+            return data;
+        }
+    return nullptr;
+}
+
 HWND WINAPI GetParent(HWND hWnd) {
     Window* w = CheckWindow(hWnd);
     if (!w) return nullptr;
