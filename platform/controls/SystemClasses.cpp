@@ -24,6 +24,7 @@ const SystemClass kClasses[] = {
     {L"tooltips_class32", TooltipProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, 0},
     {L"Button", ButtonProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, 2 * sizeof(LONG_PTR)},
     {L"static", StaticProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, sizeof(LONG_PTR)},
+    {L"edit", EditProc, CS_DBLCLKS | CS_PARENTDC, IDC_IBEAM, sizeof(LONG_PTR)},
 };
 
 }  // namespace
