@@ -84,9 +84,23 @@ COLORREF HeadlessBackend::WindowPixel(HWND window, int x, int y) const {
 bool HeadlessBackend::WindowImage(HWND window, int& width, int& height, std::vector<std::uint32_t>& pixels) const {
     const Window* top = FindWindow(RootOf(window));
     if (!top || top->pixels.empty()) return false;
-    width = top->pixelsWidth;
-    height = top->pixelsHeight;
-    pixels = top->pixels;
+    RECT area = ScreenRectOf(*top);
+    width = area.right - area.left;
+    height = area.bottom - area.top;
+    pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    // What the screen shows there: every visible top-level window, the bottom one first, so
+    // a drop-down menu or a message box over the window is in the picture.
+    const std::vector<HWND>& order = State().topLevels;
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const Window* w = FindWindow(*it);
+        if (!w || !w->IsVisibleFlag() || w->pixels.empty()) continue;
+        RECT outer = ScreenRectOf(*w), overlap;
+        if (!IntersectRect(&overlap, &outer, &area)) continue;
+        for (int y = overlap.top; y < overlap.bottom; ++y)
+            std::copy_n(w->pixels.begin() + (y - outer.top) * w->pixelsWidth + (overlap.left - outer.left),
+                        overlap.right - overlap.left,
+                        pixels.begin() + (y - area.top) * width + (overlap.left - area.left));
+    }
     return true;
 }
 

@@ -70,10 +70,11 @@ public:
     void RunFor(std::uint64_t ms);
 
     // ---- The screen ----
-    // A pixel of a window's client area as a person would see it; CLR_INVALID outside it.
+    // A pixel of a window's own client area; CLR_INVALID outside it.
     COLORREF WindowPixel(HWND window, int x, int y) const;
-    // Everything the top-level window holding `window` shows, its whole outer area, rows
-    // top-down, 0x00RRGGBB; false when there is no such window or it has no pixels yet.
+    // What the screen shows over the top-level window holding `window` (its whole outer area,
+    // with any window above it, such as an open menu), rows top-down, 0x00RRGGBB; false when
+    // there is no such window or it has no pixels yet.
     bool WindowImage(HWND window, int& width, int& height, std::vector<std::uint32_t>& pixels) const;
 
     bool QuitReceived() const { return quitCode_.has_value(); }

@@ -62,6 +62,19 @@ void UpdateNow(HWND hwnd, UINT flags) {
     for (HWND child : children) UpdateNow(child, flags);
 }
 
+// A window that does not clip its children paints over them; children under what it is about
+// to paint are painted again after it, so a child that painted early is not lost.
+void RepaintChildrenUnder(const Window& w, const RECT& area) {
+    if ((w.style & WS_CLIPCHILDREN) || IsRectEmpty(&area)) return;
+    for (HWND child : w.children) {
+        Window* c = FindWindow(child);
+        RECT overlap;
+        if (!c || !c->IsVisibleFlag() || !IntersectRect(&overlap, &area, &c->client)) continue;
+        OffsetRect(&overlap, -c->client.left, -c->client.top);
+        InvalidateWindow(child, &overlap, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+}
+
 void ForEachTopLevel(const RECT* rect, UINT flags) {
     std::vector<HWND> tops = State().topLevels;
     for (HWND top : tops) RedrawWindow(top, rect, nullptr, flags);
@@ -148,6 +161,7 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
     }
     *lpPaint = PAINTSTRUCT{};
     lpPaint->rcPaint = w->update;
+    RepaintChildrenUnder(*w, w->update);
     bool erase = w->eraseNeeded;
     w->update = {};
     w->eraseNeeded = false;
