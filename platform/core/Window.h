@@ -54,6 +54,7 @@ struct Window {
     std::vector<std::uint32_t> pixels;
     int pixelsWidth = 0;
     int pixelsHeight = 0;
+    RECT dirty{};  // what changed in the pixels since a display last showed them
 
     // Painting: the bounding box of what needs repainting, in client coordinates.
     RECT update{};

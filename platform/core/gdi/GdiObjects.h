@@ -90,6 +90,15 @@ struct Surface {
     int originY = 0;
     RECT clip{};
     bool monochrome = false;
+    // Where changes are noted for the display (a window's pixels); null for a bitmap.
+    RECT* dirty = nullptr;
+
+    // Notes that the area (context coordinates) was drawn on.
+    void Touch(RECT area) const {
+        if (!dirty || !IntersectRect(&area, &area, &clip)) return;
+        OffsetRect(&area, originX, originY);
+        UnionRect(dirty, dirty, &area);
+    }
 
     bool Valid() const { return pixels && clip.right > clip.left && clip.bottom > clip.top; }
     bool Contains(int x, int y) const {

@@ -60,6 +60,7 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
     Surface src = srcDc ? SurfaceOf(*srcDc) : Surface{};
     Block block{x, y, cx, cy, x1, y1};
     if (!dst.Valid() || (srcDc && !src.Valid()) || !Clip(block, dst, srcDc ? &src : nullptr)) return TRUE;
+    dst.Touch({block.x, block.y, block.x + block.cx, block.y + block.cy});
     bool samePixels = srcDc && src.pixels == dst.pixels;
     // Rows go through a scratch row when they need converting, or when source and destination
     // share pixels (so a sideways move never reads what it has just written); otherwise the
@@ -99,6 +100,7 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
     if (!surface.Contains(x, y)) return CLR_INVALID;
     std::uint32_t pixel = surface.monochrome ? NearestMonochrome(color) : PixelOf(color);
     *surface.At(x, y) = pixel;
+    surface.Touch({x, y, x + 1, y + 1});
     return ColorOf(pixel);
 }
 

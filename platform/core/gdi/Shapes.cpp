@@ -11,6 +11,7 @@ namespace {
 // Fills the part of `rect` (right and bottom exclusive) that the surface lets us touch.
 void FillSurfaceRect(const Surface& surface, RECT rect, COLORREF color) {
     if (!IntersectRect(&rect, &rect, &surface.clip)) return;
+    surface.Touch(rect);
     std::uint32_t pixel = surface.monochrome ? NearestMonochrome(color) : PixelOf(color);
     for (int y = rect.top; y < rect.bottom; ++y) std::fill_n(surface.At(rect.left, y), rect.right - rect.left, pixel);
 }
@@ -74,6 +75,7 @@ BOOL WINAPI DrawFocusRect(HDC hDC, const RECT* lprc) {
     Surface surface = SurfaceOf(*dc);
     const RECT& r = *lprc;
     if (r.right <= r.left || r.bottom <= r.top) return TRUE;
+    surface.Touch(r);
     for (int x = r.left; x < r.right; ++x) {
         InvertIfOdd(surface, x, r.top);
         if (r.bottom - 1 != r.top) InvertIfOdd(surface, x, r.bottom - 1);

@@ -95,6 +95,7 @@ BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, 
     Surface dst = SurfaceOf(*dstDc);
     Surface src = SurfaceOf(*srcDc);
     if (!dst.Valid() || !src.Valid()) return TRUE;
+    dst.Touch({ax.dst, ay.dst, ax.dst + ax.dstSize, ay.dst + ay.dstSize});
     std::vector<Span> columns = MapAxis(ax.srcSize, ax.dstSize);
     std::vector<Span> rows = MapAxis(ay.srcSize, ay.dstSize);
     std::vector<std::uint32_t> scratch(static_cast<std::size_t>(ax.srcSize));

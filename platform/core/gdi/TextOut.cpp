@@ -21,6 +21,7 @@ std::uint32_t Blend(std::uint32_t under, std::uint32_t over, std::uint32_t cover
 
 void FillArea(const Surface& surface, RECT area, std::uint32_t pixel) {
     if (!IntersectRect(&area, &area, &surface.clip)) return;
+    surface.Touch(area);
     for (int y = area.top; y < area.bottom; ++y) std::fill_n(surface.At(area.left, y), area.right - area.left, pixel);
 }
 
@@ -44,6 +45,7 @@ void DrawTextRun(const DeviceContext& dc, const Surface& surface, const Font& fo
         FillArea(clipped, {x, y, x + mask.width, y + mask.height}, SurfacePixel(surface, dc.bkColor));
     }
     std::uint32_t ink = SurfacePixel(surface, dc.textColor);
+    surface.Touch({x, y, x + mask.width, y + mask.height});
     int left = std::max<int>(x, clip.left), right = std::min<int>(x + mask.width, clip.right);
     int top = std::max<int>(y, clip.top), bottom = std::min<int>(y + mask.height, clip.bottom);
     for (int py = top; py < bottom; ++py) {

@@ -20,6 +20,7 @@ void ResizeWindowPixels(Window& window) {
     window.pixels = std::move(resized);
     window.pixelsWidth = width;
     window.pixelsHeight = height;
+    window.dirty = {0, 0, width, height};
 }
 
 Surface WindowSurface(HWND hwnd) {
@@ -32,6 +33,7 @@ Surface WindowSurface(HWND hwnd) {
     Surface surface;
     surface.pixels = top->pixels.data();
     surface.stride = top->pixelsWidth;
+    surface.dirty = &top->dirty;
     surface.originX = origin.x - topOuter.left;
     surface.originY = origin.y - topOuter.top;
     // Clip to the client areas of the window and of every ancestor, and to the pixels.
@@ -55,6 +57,7 @@ Surface WholeWindowSurface(HWND hwnd) {
     Surface surface;
     surface.pixels = window->pixels.data();
     surface.stride = window->pixelsWidth;
+    surface.dirty = &window->dirty;
     surface.clip = {0, 0, window->pixelsWidth, window->pixelsHeight};
     return surface;
 }

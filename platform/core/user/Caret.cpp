@@ -75,6 +75,7 @@ void Caret::SetOn(bool on) {
 
 void Caret::Invert() {
     Surface surface = WindowSurface(owner_);
+    surface.Touch({position_.x, position_.y, position_.x + width_, position_.y + height_});
     for (int y = position_.y; y < position_.y + height_; ++y)
         for (int x = position_.x; x < position_.x + width_; ++x)
             if (surface.Contains(x, y)) *surface.At(x, y) ^= kWhitePixel;

@@ -18,6 +18,7 @@ LRESULT AskParent(const Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnNcCreate(Window& w, const CREATESTRUCTW* cs) {
     if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) w.text = cs->lpszName;
+    if (!w.IsChild()) CurrentBackend().OnWindowTextChanged(w.handle);
     return TRUE;
 }
 

@@ -66,7 +66,36 @@ void Input::KeyTable::Apply(UINT vk, bool down) {
     g = static_cast<BYTE>(either ? (g | 0x80) : (g & ~0x80));
 }
 
-void Input::QueueKey(UINT vk, bool down) {
+void Input::QueueText(const std::wstring& text) {
+    if (text.empty()) return;
+    if (!events_.empty()) {
+        InputEvent& last = events_.back();
+        if (last.kind == InputEvent::Kind::Key && last.down && last.textDriven && last.text.empty()) {
+            last.text = text;
+            return;
+        }
+    }
+    InputEvent event;
+    event.kind = InputEvent::Kind::Text;
+    event.text = text;
+    event.time = Now();
+    events_.push_back(event);
+}
+
+std::wstring Input::CharactersFor(const MSG& msg) const {
+    Modifiers modifiers = CurrentModifiers();
+    auto layout = CharacterOf(static_cast<UINT>(msg.wParam), modifiers);
+    bool same = msg.hwnd == lastKey_.hwnd && msg.lParam == lastKey_.lParam && msg.time == lastKey_.time;
+    if (!same || !lastKey_.textDriven) return layout ? std::wstring(1, *layout) : std::wstring();
+    if (!lastKey_.text.empty()) return lastKey_.text;
+    // A keyboard that types its own text still leaves control characters (Enter, Tab,
+    // Backspace, Escape, Ctrl+letter) and Alt+letter to the key itself.
+    bool control = layout && (*layout < 0x20 || *layout == 0x7F);
+    if (layout && (control || modifiers.alt)) return std::wstring(1, *layout);
+    return {};
+}
+
+void Input::QueueKey(UINT vk, bool down, bool textDriven) {
     // A plain generic modifier is taken as the left one, as a keyboard sends it.
     if (vk == VK_SHIFT) vk = VK_LSHIFT;
     if (vk == VK_CONTROL) vk = VK_LCONTROL;
@@ -80,6 +109,7 @@ void Input::QueueKey(UINT vk, bool down) {
     event.down = down;
     event.keyParam = KeyParam(vk, down, down ? wasDown : true, async_.IsDown(VK_MENU));
     event.controlDown = async_.IsDown(VK_CONTROL);
+    event.textDriven = textDriven;
     event.time = Now();
     events_.push_back(event);
 }
@@ -111,8 +141,9 @@ bool Input::TryHotKey(UINT vk, bool isRepeat) {
 std::optional<MSG> Input::Take(HWND window, UINT first, UINT last, bool remove) {
     while (!events_.empty()) {
         InputEvent event = events_.front();
-        std::optional<MSG> msg =
-            event.kind == InputEvent::Kind::Key ? KeyMessage(event) : MouseMessage(event, false);
+        std::optional<MSG> msg = event.kind == InputEvent::Kind::Key    ? KeyMessage(event)
+                                 : event.kind == InputEvent::Kind::Text ? TextMessage(event)
+                                                                        : MouseMessage(event, false);
         if (!msg) {  // nobody to receive it
             events_.pop_front();
             if (event.kind == InputEvent::Kind::Key) sync_.Apply(event.vk, event.down);
@@ -123,6 +154,16 @@ std::optional<MSG> Input::Take(HWND window, UINT first, UINT last, bool remove) 
         events_.pop_front();
         if (event.kind == InputEvent::Kind::Key) {
             sync_.Apply(event.vk, event.down);
+            lastKey_ = {msg->hwnd, msg->lParam, msg->time, event.textDriven, event.text};
+            return msg;
+        }
+        if (event.kind == InputEvent::Kind::Text) {
+            // One character per message; the rest waits at the front of the queue.
+            if (event.text.size() > 1) {
+                InputEvent rest = event;
+                rest.text.erase(0, 1);
+                events_.push_front(rest);
+            }
             return msg;
         }
         cursor_ = event.screen;
@@ -131,6 +172,12 @@ std::optional<MSG> Input::Take(HWND window, UINT first, UINT last, bool remove) 
         if (msg) return msg;
     }
     return std::nullopt;
+}
+
+std::optional<MSG> Input::TextMessage(const InputEvent& event) const {
+    HWND target = State().focus ? State().focus : State().active;
+    if (!target || event.text.empty()) return std::nullopt;
+    return MSG{target, WM_CHAR, static_cast<WPARAM>(event.text[0]), 1, event.time, cursor_};
 }
 
 std::optional<MSG> Input::KeyMessage(const InputEvent& event) const {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <string>
 
 #include "PlatformApi.h"
 #include "user/KeyboardLayout.h"
@@ -14,13 +15,17 @@
 namespace platform {
 
 struct InputEvent {
-    enum class Kind { Key, Mouse };
+    enum class Kind { Key, Mouse, Text };
     Kind kind = Kind::Key;
     // Key events: the key as pressed (sided keys such as VK_LSHIFT allowed) and its lParam.
     UINT vk = 0;
     bool down = false;
     LPARAM keyParam = 0;
     bool controlDown = false;  // as the keyboard was when the key was pressed
+    // From a keyboard that reports typed text on its own (dead keys, compose, any layout):
+    // the characters a key press typed, if any. Text events carry text with no key.
+    bool textDriven = false;
+    std::wstring text;
     // Mouse events: the client-area message (WM_MOUSEMOVE, WM_LBUTTONDOWN, ...), the point on
     // the screen and the top-level window it was seen over.
     UINT mouseMessage = 0;
@@ -32,7 +37,12 @@ struct InputEvent {
 class Input {
 public:
     // Backends call these. A key press that is a registered hot key becomes WM_HOTKEY.
-    void QueueKey(UINT vk, bool down);
+    void QueueKey(UINT vk, bool down, bool textDriven = false);
+    // Text typed by the person: it belongs to the last key pressed when that key has none yet,
+    // else it arrives on its own as WM_CHAR messages.
+    void QueueText(const std::wstring& text);
+    // The characters TranslateMessage posts for a key message just retrieved.
+    std::wstring CharactersFor(const MSG& keyMessage) const;
     void QueueMouse(UINT message, POINT screen, HWND topLevel);
 
     // The message the oldest input event makes, if it passes the filters; with `remove` the
@@ -55,6 +65,7 @@ private:
     };
 
     std::optional<MSG> KeyMessage(const InputEvent& event) const;
+    std::optional<MSG> TextMessage(const InputEvent& event) const;
     std::optional<MSG> MouseMessage(const InputEvent& event, bool remove);
     bool TryHotKey(UINT vk, bool isRepeat);
     UINT DoubleClickOf(HWND target, UINT message, POINT screen, DWORD time, bool remove);
@@ -65,6 +76,14 @@ private:
     KeyTable sync_;
     POINT cursor_{};
     HWND underPointer_ = nullptr;
+    // The last key event taken, to tell TranslateMessage what it typed.
+    struct LastKey {
+        HWND hwnd = nullptr;
+        LPARAM lParam = 0;
+        DWORD time = 0;
+        bool textDriven = false;
+        std::wstring text;
+    } lastKey_;
 
     // The last button press, to tell a double click.
     struct LastPress {

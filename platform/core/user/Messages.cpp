@@ -111,12 +111,10 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
     UINT message = lpMsg->message;
     if (message == WM_KEYUP || message == WM_SYSKEYUP) return TRUE;
     if (message != WM_KEYDOWN && message != WM_SYSKEYDOWN) return FALSE;
-    auto character = CharacterOf(static_cast<UINT>(lpMsg->wParam), State().input.CurrentModifiers());
-    if (character) {
-        UINT charMessage = message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
-        State().queue.Post({lpMsg->hwnd, charMessage, static_cast<WPARAM>(*character), lpMsg->lParam, lpMsg->time,
+    UINT charMessage = message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
+    for (wchar_t character : State().input.CharactersFor(*lpMsg))
+        State().queue.Post({lpMsg->hwnd, charMessage, static_cast<WPARAM>(character), lpMsg->lParam, lpMsg->time,
                             lpMsg->pt});
-    }
     return TRUE;
 }
 

@@ -1,0 +1,258 @@
+#include "backends/sdl/SdlBackend.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "PlatformState.h"
+#include "backends/sdl/SdlKeys.h"
+#include "kernel/Utf8.h"
+#include "user/WindowTree.h"
+
+namespace platform {
+
+namespace {
+
+SYSTEMTIME RealLocalTime() {
+    using namespace std::chrono;
+    auto now = system_clock::now();
+    std::time_t seconds = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    return SYSTEMTIME{static_cast<WORD>(local.tm_year + 1900), static_cast<WORD>(local.tm_mon + 1),
+                      static_cast<WORD>(local.tm_wday), static_cast<WORD>(local.tm_mday),
+                      static_cast<WORD>(local.tm_hour), static_cast<WORD>(local.tm_min),
+                      static_cast<WORD>(local.tm_sec), static_cast<WORD>(ms)};
+}
+
+std::wstring WideOf(const char* utf8) {
+    std::wstring out;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p;) {
+        std::uint32_t c = *p++;
+        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+        c &= extra ? (0x3F >> extra) : 0x7F;
+        for (int i = 0; i < extra && (*p & 0xC0) == 0x80; ++i) c = (c << 6) | (*p++ & 0x3F);
+        out += static_cast<wchar_t>(c);
+    }
+    return out;
+}
+
+UINT ButtonMessage(Uint8 button, bool down) {
+    UINT message = button == SDL_BUTTON_RIGHT ? WM_RBUTTONDOWN : button == SDL_BUTTON_MIDDLE ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+    return down ? message : message + 1;
+}
+
+}  // namespace
+
+SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()), startLocalTime_(RealLocalTime()) {}
+
+std::unique_ptr<SdlBackend> SdlBackend::Open() {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+    SDL_StartTextInput();
+    return std::unique_ptr<SdlBackend>(new SdlBackend());
+}
+
+SdlBackend::~SdlBackend() {
+    for (auto& [hwnd, sdl] : windows_) SDL_DestroyWindow(sdl);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+std::uint64_t SdlBackend::MonotonicMs() const {
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(duration_cast<milliseconds>(steady_clock::now() - start_).count());
+}
+
+SIZE SdlBackend::ScreenSize() const {
+    SDL_Rect bounds{0, 0, 1280, 1024};
+    SDL_GetDisplayBounds(0, &bounds);
+    return {bounds.w, bounds.h};
+}
+
+void SdlBackend::PollEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) Handle(event);
+}
+
+// Shows what changed, then sleeps in SDL until an event arrives or the deadline passes.
+bool SdlBackend::WaitForEvents(std::optional<std::uint64_t> deadlineMs) {
+    Present();
+    int timeout = -1;
+    if (deadlineMs) {
+        std::uint64_t now = MonotonicMs();
+        timeout = *deadlineMs > now ? static_cast<int>(std::min<std::uint64_t>(*deadlineMs - now, 1000000)) : 0;
+    }
+    SDL_Event event;
+    if (timeout < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout)) Handle(event);
+    PollEvents();
+    return true;
+}
+
+void SdlBackend::Handle(const SDL_Event& event) {
+    Input& input = State().input;
+    switch (event.type) {
+    case SDL_KEYDOWN: case SDL_KEYUP:
+        if (UINT vk = sdl::VirtualKeyOf(event.key.keysym)) input.QueueKey(vk, event.type == SDL_KEYDOWN, true);
+        break;
+    case SDL_TEXTINPUT: input.QueueText(WideOf(event.text.text)); break;
+    case SDL_MOUSEMOTION: HandleMouse(event.motion.windowID, event.motion.x, event.motion.y, WM_MOUSEMOVE); break;
+    case SDL_MOUSEBUTTONDOWN: case SDL_MOUSEBUTTONUP:
+        HandleMouse(event.button.windowID, event.button.x, event.button.y,
+                    ButtonMessage(event.button.button, event.type == SDL_MOUSEBUTTONDOWN));
+        break;
+    case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
+    case SDL_QUIT: break;  // each window's close button is handled as a window event
+    default: break;
+    }
+}
+
+void SdlBackend::HandleMouse(Uint32 windowId, int x, int y, UINT message) {
+    HWND window = WindowOf(windowId);
+    Window* w = FindWindow(window);
+    if (!w) return;
+    RECT outer = ScreenRectOf(*w);
+    State().input.QueueMouse(message, {outer.left + x, outer.top + y}, window);
+}
+
+void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
+    HWND window = WindowOf(event.windowID);
+    if (!window) return;
+    switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE: PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        if (SDL_Window* sdl = SdlWindowOf(window)) PresentWindow(window, sdl, true);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        if (IsWindowEnabled(window) && GetActiveWindow() != window) SetForegroundWindow(window);
+        break;
+    case SDL_WINDOWEVENT_MOVED:
+        if (!mirroring_) {
+            mirroring_ = true;
+            SetWindowPos(window, nullptr, event.data1, event.data2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            mirroring_ = false;
+        }
+        break;
+    default: break;
+    }
+}
+
+HWND SdlBackend::WindowOf(Uint32 windowId) const {
+    for (const auto& [hwnd, sdl] : windows_)
+        if (SDL_GetWindowID(sdl) == windowId) return hwnd;
+    return nullptr;
+}
+
+SDL_Window* SdlBackend::SdlWindowOf(HWND window) const {
+    auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+void SdlBackend::OnWindowCreated(HWND window) {
+    Window* w = FindWindow(window);
+    if (!w) return;
+    RECT r = w->rect;
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    // A pop-up (drop-down menu, tooltip) has no frame of the desktop's own.
+    if ((w->style & WS_POPUP) && !(w->style & WS_CAPTION)) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
+    if ((w->exStyle & WS_EX_TOPMOST)) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    std::string title = Utf8Of(w->text);
+    SDL_Window* sdl = SDL_CreateWindow(title.c_str(), r.left, r.top, std::max(1, int(r.right - r.left)),
+                                       std::max(1, int(r.bottom - r.top)), flags);
+    if (sdl) windows_[window] = sdl;
+}
+
+void SdlBackend::OnWindowDestroyed(HWND window) {
+    if (SDL_Window* sdl = SdlWindowOf(window)) SDL_DestroyWindow(sdl);
+    windows_.erase(window);
+}
+
+void SdlBackend::OnWindowShown(HWND window, bool visible) {
+    SDL_Window* sdl = SdlWindowOf(window);
+    if (!sdl) return;
+    if (!visible) {
+        SDL_HideWindow(sdl);
+        return;
+    }
+    SDL_ShowWindow(sdl);
+    PresentWindow(window, sdl, true);
+}
+
+void SdlBackend::OnWindowMoved(HWND window) {
+    SDL_Window* sdl = SdlWindowOf(window);
+    Window* w = FindWindow(window);
+    if (!sdl || !w || mirroring_) return;
+    mirroring_ = true;
+    SDL_SetWindowPosition(sdl, w->rect.left, w->rect.top);
+    SDL_SetWindowSize(sdl, std::max(1, int(w->rect.right - w->rect.left)), std::max(1, int(w->rect.bottom - w->rect.top)));
+    mirroring_ = false;
+}
+
+void SdlBackend::OnWindowTextChanged(HWND window) {
+    SDL_Window* sdl = SdlWindowOf(window);
+    Window* w = FindWindow(window);
+    if (sdl && w) SDL_SetWindowTitle(sdl, Utf8Of(w->text).c_str());
+}
+
+void SdlBackend::OnWindowIconChanged(HWND window) {
+    SDL_Window* sdl = SdlWindowOf(window);
+    Window* w = FindWindow(window);
+    if (!sdl || !w) return;
+    const IconObject* icon = State().cursors.Find(w->iconBig ? w->iconBig : w->iconSmall);
+    if (!icon || icon->pixels.empty()) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon->pixels.data()), icon->size,
+                                                              icon->size, 32, icon->size * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return;
+    SDL_SetWindowIcon(sdl, surface);
+    SDL_FreeSurface(surface);
+}
+
+void SdlBackend::OnCursorChanged(HCURSOR cursor) {
+    const IconObject* object = State().cursors.Find(cursor);
+    SDL_SystemCursor kind = SDL_SYSTEM_CURSOR_ARROW;
+    if (object) {
+        switch (object->systemId) {
+        case 32513: kind = SDL_SYSTEM_CURSOR_IBEAM; break;
+        case 32514: kind = SDL_SYSTEM_CURSOR_WAIT; break;
+        case 32515: kind = SDL_SYSTEM_CURSOR_CROSSHAIR; break;
+        case 32649: kind = SDL_SYSTEM_CURSOR_HAND; break;
+        case 32648: kind = SDL_SYSTEM_CURSOR_NO; break;
+        default: break;
+        }
+    }
+    static SDL_Cursor* cursors[SDL_NUM_SYSTEM_CURSORS] = {};
+    if (!cursors[kind]) cursors[kind] = SDL_CreateSystemCursor(kind);
+    if (cursors[kind]) SDL_SetCursor(cursors[kind]);
+}
+
+void SdlBackend::Present() {
+    for (auto& [hwnd, sdl] : windows_) PresentWindow(hwnd, sdl, false);
+}
+
+void SdlBackend::PresentWindow(HWND window, SDL_Window* sdl, bool whole) {
+    Window* w = FindWindow(window);
+    if (!w || w->pixels.empty() || !w->IsVisibleFlag()) return;
+    RECT area = whole ? RECT{0, 0, w->pixelsWidth, w->pixelsHeight} : w->dirty;
+    w->dirty = {};
+    if (IsRectEmpty(&area)) return;
+    SDL_Surface* target = SDL_GetWindowSurface(sdl);
+    if (!target) return;
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(w->pixels.data(), w->pixelsWidth, w->pixelsHeight, 32,
+                                                             w->pixelsWidth * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!source) return;
+    // Our pixels carry no alpha: blending would only slow every copy down.
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    SDL_Rect rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+    SDL_Rect to = rect;
+    SDL_BlitSurface(source, &rect, target, &to);
+    SDL_FreeSurface(source);
+    SDL_UpdateWindowSurfaceRects(sdl, &rect, 1);
+}
+
+bool InstallSdlBackend() {
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open();
+    if (!backend) return false;
+    ResetState(std::move(backend));
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,59 @@
+// The real display: every top-level window is an SDL window showing the pixels the platform
+// keeps for it; SDL's keyboard, text, mouse and window events become the platform's input.
+#pragma once
+
+#include <SDL.h>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "backends/Backend.h"
+
+namespace platform {
+
+class SdlBackend : public Backend {
+public:
+    // Nothing when no display can be opened (SDL_GetError() tells why).
+    static std::unique_ptr<SdlBackend> Open();
+    ~SdlBackend() override;
+
+    std::uint64_t MonotonicMs() const override;
+    SYSTEMTIME LocalTimeAtStart() const override { return startLocalTime_; }
+    void PollEvents() override;
+    bool WaitForEvents(std::optional<std::uint64_t> deadlineMs) override;
+    SIZE ScreenSize() const override;
+
+    void OnWindowCreated(HWND window) override;
+    void OnWindowDestroyed(HWND window) override;
+    void OnWindowShown(HWND window, bool visible) override;
+    void OnWindowMoved(HWND window) override;
+    void OnWindowTextChanged(HWND window) override;
+    void OnWindowIconChanged(HWND window) override;
+    void OnCursorChanged(HCURSOR cursor) override;
+
+    // Copies the windows' changed pixels to the screen.
+    void Present();
+    // The SDL window showing a top-level window, for tests.
+    SDL_Window* SdlWindowOf(HWND window) const;
+
+private:
+    SdlBackend();
+    void Handle(const SDL_Event& event);
+    void HandleWindowEvent(const SDL_WindowEvent& event);
+    void HandleMouse(Uint32 windowId, int x, int y, UINT message);
+    HWND WindowOf(Uint32 windowId) const;
+    void PresentWindow(HWND window, SDL_Window* sdl, bool whole);
+
+    std::chrono::steady_clock::time_point start_;
+    SYSTEMTIME startLocalTime_{};
+    std::map<HWND, SDL_Window*> windows_;
+    bool mirroring_ = false;  // set while we move an SDL window ourselves, to ignore its echo
+};
+
+// Replaces the backend and all platform state with a real display; false (and the headless
+// backend stays) when no display can be opened.
+bool InstallSdlBackend();
+
+}  // namespace platform
