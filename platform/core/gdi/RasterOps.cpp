@@ -45,17 +45,9 @@ bool Clip(Block& b, const Surface& dst, const Surface* src) {
 using namespace platform;
 
 BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
-    DeviceContext* dstDc = FindDc(hdc);
-    Op op = OpOf(rop);
-    DeviceContext* srcDc = UsesSource(op) ? FindDc(hdcSrc) : nullptr;
-    if (!dstDc || (UsesSource(op) && !srcDc)) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    if (op == Op::Unsupported) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
+    std::optional<BlitContexts> checked = CheckBlit(hdc, hdcSrc, rop);
+    if (!checked) return FALSE;
+    auto [dstDc, srcDc, op] = *checked;
     Surface dst = SurfaceOf(*dstDc);
     Surface src = srcDc ? SurfaceOf(*srcDc) : Surface{};
     Block block{x, y, cx, cy, x1, y1};

@@ -18,6 +18,21 @@ Op OpOf(DWORD rop) {
     }
 }
 
+std::optional<BlitContexts> CheckBlit(HDC destination, HDC source, DWORD rop) {
+    Op op = OpOf(rop);
+    DeviceContext* dst = FindDc(destination);
+    DeviceContext* src = UsesSource(op) ? FindDc(source) : nullptr;
+    if (!dst || (UsesSource(op) && !src)) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return std::nullopt;
+    }
+    if (op == Op::Unsupported) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return std::nullopt;
+    }
+    return BlitContexts{dst, src, op};
+}
+
 bool UsesSource(Op op) { return op != Op::Black && op != Op::White && op != Op::InvertDest; }
 
 void ApplyRow(Op op, std::uint32_t* dst, const std::uint32_t* src, int count) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "gdi/GdiObjects.h"
 
@@ -11,6 +12,15 @@ namespace platform {
 enum class Op { Copy, And, Or, Xor, NotCopy, Black, White, InvertDest, Unsupported };
 
 Op OpOf(DWORD rop);
+
+// The contexts of a block copy, checked: a destination, and a source when the operation reads
+// one. Sets the error and gives nothing for a bad context or an operation we do not know.
+struct BlitContexts {
+    DeviceContext* destination;
+    DeviceContext* source;  // null for operations without a source
+    Op op;
+};
+std::optional<BlitContexts> CheckBlit(HDC destination, HDC source, DWORD rop);
 bool UsesSource(Op op);
 // One row: `src` is already in the destination's format (null for operations without a source).
 void ApplyRow(Op op, std::uint32_t* dst, const std::uint32_t* src, int count);

@@ -73,17 +73,9 @@ BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, 
                        int wSrc, int hSrc, DWORD rop) {
     if (wDest == wSrc && hDest == hSrc && wDest > 0 && hDest > 0)
         return BitBlt(hdcDest, xDest, yDest, wDest, hDest, hdcSrc, xSrc, ySrc, rop);
-    Op op = OpOf(rop);
-    DeviceContext* dstDc = FindDc(hdcDest);
-    DeviceContext* srcDc = UsesSource(op) ? FindDc(hdcSrc) : nullptr;
-    if (!dstDc || (UsesSource(op) && !srcDc)) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    if (op == Op::Unsupported) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
+    std::optional<BlitContexts> checked = CheckBlit(hdcDest, hdcSrc, rop);
+    if (!checked) return FALSE;
+    auto [dstDc, srcDc, op] = *checked;
     if (!srcDc) return BitBlt(hdcDest, std::min(xDest, xDest + wDest), std::min(yDest, yDest + hDest), std::abs(wDest),
                               std::abs(hDest), nullptr, 0, 0, rop);
     if (wDest == 0 || hDest == 0 || wSrc == 0 || hSrc == 0) return TRUE;
