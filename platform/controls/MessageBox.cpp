@@ -129,9 +129,11 @@ std::vector<HWND> DisableOthers(HWND owner, HWND box, UINT type) {
     auto disable = [&](HWND w) {
         if (w != box && IsWindowEnabled(w) && !EnableWindow(w, FALSE)) disabled.push_back(w);
     };
-    if (owner && !(type & MB_TASKMODAL)) disable(owner);
-    else
+    // Task-modal: every window of the program; otherwise the owner alone, if there is one.
+    if (type & MB_TASKMODAL)
         for (HWND top : std::vector<HWND>(State().topLevels)) disable(top);
+    else if (owner)
+        disable(owner);
     return disabled;
 }
 

@@ -52,7 +52,8 @@ DWORD InitialStyle(DWORD style) {
 
 DWORD WithImpliedExStyle(DWORD style, DWORD exStyle) {
     // A window with a frame of its own is drawn with a raised edge.
-    bool framed = (style & (WS_CAPTION | WS_THICKFRAME | WS_DLGFRAME)) || (exStyle & WS_EX_DLGMODALFRAME);
+    // A caption carries a dialog frame; a plain border alone does not raise the edge.
+    bool framed = (style & (WS_THICKFRAME | WS_DLGFRAME)) || (exStyle & WS_EX_DLGMODALFRAME);
     if (framed || IsOverlapped(style)) exStyle |= WS_EX_WINDOWEDGE;
     return exStyle;
 }

@@ -1,0 +1,17 @@
+// Commands and hot keys as the window procedure delivers them: a menu choice runs its item
+// (flipping a checkable item's mark first), a control's notification runs the control's
+// command, and a hot key reaches the handler of the form in front.
+#pragma once
+
+#include "PlatformApi.h"
+
+namespace OrloUtility {
+
+class Form;
+
+// WM_COMMAND: a menu item's id (the second parameter zero) or a control's notification.
+void RouteCommand(WPARAM wParam, LPARAM lParam);
+// WM_HOTKEY received by `form`'s window; `hotKeyId` is the entry's position in its list + 1.
+void RouteHotKey(Form& form, HWND window, WPARAM hotKeyId);
+
+}  // namespace OrloUtility

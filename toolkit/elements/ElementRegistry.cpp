@@ -1,0 +1,69 @@
+#include "toolkit/elements/ElementRegistry.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "toolkit/elements/GUIElement.h"
+#include "toolkit/elements/SubMenu.h"
+
+namespace OrloUtility {
+
+namespace {
+
+struct Registry {
+    std::vector<GUIElement*> elements;  // in order of construction; not owned
+    std::uint32_t idCounter = 0;
+    HWND mainWindow = nullptr;
+};
+
+Registry& TheRegistry() {
+    static Registry registry;
+    return registry;
+}
+
+}  // namespace
+
+void RegisterElement(GUIElement& element) { TheRegistry().elements.push_back(&element); }
+
+void UnregisterElement(const GUIElement& element) {
+    std::erase(TheRegistry().elements, &element);
+}
+
+GUIElement* FindByHandle(HWND window) {
+    if (!window) return nullptr;
+    const std::vector<GUIElement*>& elements = TheRegistry().elements;
+    auto owner = std::find_if(elements.rbegin(), elements.rend(),
+                              [window](const GUIElement* element) { return element->Handle() == window; });
+    if (owner != elements.rend()) return *owner;
+    // Only an element not made yet can be the one being made: a menu command item, once made,
+    // never has a window of its own, and must not answer for windows nobody owns.
+    GUIElement* newest = elements.empty() ? nullptr : elements.back();
+    return newest && !newest->Handle() && !newest->IsCreated() ? newest : nullptr;
+}
+
+GUIElement* FindById(std::uint32_t id) {
+    const std::vector<GUIElement*>& elements = TheRegistry().elements;
+    auto found = std::find_if(elements.begin(), elements.end(),
+                              [id](const GUIElement* element) { return element->Id() == id; });
+    return found != elements.end() ? *found : nullptr;
+}
+
+SubMenu* FindMenuItemById(std::uint32_t id) {
+    for (GUIElement* element : TheRegistry().elements) {
+        auto* item = dynamic_cast<SubMenu*>(element);
+        if (item && item->Id() == id) return item;
+    }
+    return nullptr;
+}
+
+std::uint32_t IdCounter() { return TheRegistry().idCounter; }
+
+std::uint32_t TakeNextId() { return ++TheRegistry().idCounter; }
+
+HWND MainWindow() { return TheRegistry().mainWindow; }
+
+void RecordMainWindow(HWND window) { TheRegistry().mainWindow = window; }
+
+void ResetElementRegistryForTests() { TheRegistry() = Registry{}; }
+
+}  // namespace OrloUtility

@@ -1,0 +1,44 @@
+// The toolkit-wide record of live elements, the id counter, and the main window, with the
+// lookups the window procedure makes for every message to find the element a window, a
+// control id or a menu command belongs to.
+//
+// There is one of each per process, used only from the window thread, so nothing is locked.
+#pragma once
+
+#include <cstdint>
+
+#include "PlatformApi.h"
+
+namespace OrloUtility {
+
+class GUIElement;
+class SubMenu;
+
+// Elements join at construction and leave at destruction; the registry keeps their order.
+void RegisterElement(GUIElement& element);
+void UnregisterElement(const GUIElement& element);
+
+// The last element whose window is `window`. Failing that, the most recently registered
+// element if it is not made yet and has no window: its window is being created, and the
+// messages sent during creation must reach it before CreateWindowExW has returned the handle.
+// Null otherwise, and for a null handle.
+GUIElement* FindByHandle(HWND window);
+// The first element with this id.
+GUIElement* FindById(std::uint32_t id);
+// The first menu item with this id.
+SubMenu* FindMenuItemById(std::uint32_t id);
+
+// The id counter's current value: the number of ids handed out so far.
+std::uint32_t IdCounter();
+// Increases the counter and returns its new value, the next element's id.
+std::uint32_t TakeNextId();
+
+// The first form window ever created; its destruction ends the message loop.
+HWND MainWindow();
+void RecordMainWindow(HWND window);
+
+// For tests only: forgets every element and the main window and starts the id counter at 0,
+// as at program start, so each test sees the toolkit fresh.
+void ResetElementRegistryForTests();
+
+}  // namespace OrloUtility
