@@ -27,6 +27,8 @@
 #include "posix/WinGdi.h"
 #include "posix/WinControls.h"
 #include "posix/CommCtrl.h"
+#include "posix/MMSystem.h"
+#include "posix/ShellApi.h"
 
 #endif
 

@@ -13,7 +13,12 @@ protected:
         backend_ = &platform::InstallHeadlessBackend(Options());
         Log().Clear();
     }
-    void TearDown() override { platform::InstallHeadlessBackend(); }
+    // Windows still open are destroyed first, so the controls among them free what they hold:
+    // replacing the platform state sends them nothing.
+    void TearDown() override {
+        while (HWND top = FindWindowW(nullptr, nullptr)) DestroyWindow(top);
+        platform::InstallHeadlessBackend();
+    }
 
     // Tests that need another start time or screen override this.
     virtual platform::HeadlessOptions Options() const { return {}; }

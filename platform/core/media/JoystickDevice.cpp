@@ -1,0 +1,162 @@
+#include "media/JoystickDevice.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+// A pad's buttons in the order Windows numbers them: this one's bit is JOY_BUTTON1.
+constexpr SDL_GameControllerButton kControllerButtons[] = {
+    SDL_CONTROLLER_BUTTON_A,          SDL_CONTROLLER_BUTTON_B,           SDL_CONTROLLER_BUTTON_X,
+    SDL_CONTROLLER_BUTTON_Y,          SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
+    SDL_CONTROLLER_BUTTON_BACK,       SDL_CONTROLLER_BUTTON_START,       SDL_CONTROLLER_BUTTON_LEFTSTICK,
+    SDL_CONTROLLER_BUTTON_RIGHTSTICK,
+};
+
+constexpr UINT kMaxAxes = 6;
+constexpr UINT kMaxButtons = 32;  // the bits of JOYINFO's wButtons
+constexpr int kPositionMax = 65535;
+// The polling periods, in milliseconds, Windows' joystick driver reports.
+constexpr UINT kPeriodMin = 10;
+constexpr UINT kPeriodMax = 1000;
+// Wide text is UTF-32 in the machine's byte order here.
+constexpr const char* kWideEncoding = SDL_BYTEORDER == SDL_LIL_ENDIAN ? "UTF-32LE" : "UTF-32BE";
+
+// SDL's -32768..32767 moved to the platform's 0..65535; an axis the device lacks reads 0.
+UINT PositionOf(std::optional<int> value) {
+    return value ? static_cast<UINT>(std::clamp(*value + 32768, 0, kPositionMax)) : 0;
+}
+
+// As much of the name as fits, NUL-terminated.
+void CopyName(const char* utf8, WCHAR (&name)[MAXPNAMELEN]) {
+    if (!utf8) return;
+    char* wide = SDL_iconv_string(kWideEncoding, "UTF-8", utf8, SDL_strlen(utf8) + 1);
+    if (!wide) return;
+    std::size_t length = 0;
+    for (; length < MAXPNAMELEN - 1; ++length) {
+        std::uint32_t unit;
+        std::memcpy(&unit, wide + length * sizeof unit, sizeof unit);
+        if (unit == 0) break;
+        name[length] = static_cast<WCHAR>(unit);
+    }
+    name[length] = L'\0';
+    SDL_free(wide);
+}
+
+}  // namespace
+
+std::unique_ptr<JoystickDevice> JoystickDevice::Open(int deviceIndex) {
+    if (SDL_IsGameController(deviceIndex)) {
+        if (SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex))
+            return std::unique_ptr<JoystickDevice>(
+                new JoystickDevice(SDL_GameControllerGetJoystick(controller), controller));
+    }
+    SDL_Joystick* joystick = SDL_JoystickOpen(deviceIndex);
+    if (!joystick) return nullptr;
+    return std::unique_ptr<JoystickDevice>(new JoystickDevice(joystick, nullptr));
+}
+
+JoystickDevice::~JoystickDevice() {
+    if (controller_) {
+        SDL_GameControllerClose(controller_);
+    } else {
+        SDL_JoystickClose(joystick_);
+    }
+}
+
+JOYINFO JoystickDevice::Position() const {
+    return {PositionOf(AxisValue(kX)), PositionOf(AxisValue(kY)), PositionOf(AxisValue(kZ)), ButtonBits()};
+}
+
+JOYCAPSW JoystickDevice::Capabilities() const {
+    JOYCAPSW caps{};
+    caps.wMid = SDL_JoystickGetVendor(joystick_);
+    caps.wPid = SDL_JoystickGetProduct(joystick_);
+    CopyName(SDL_JoystickName(joystick_), caps.szPname);
+    DescribeAxes(caps);
+    if (HasPointOfView()) caps.wCaps |= JOYCAPS_HASPOV | JOYCAPS_POV4DIR;
+    caps.wNumButtons = ButtonCount();
+    caps.wPeriodMin = kPeriodMin;
+    caps.wPeriodMax = kPeriodMax;
+    caps.wMaxAxes = kMaxAxes;
+    caps.wMaxButtons = kMaxButtons;
+    return caps;
+}
+
+// Each axis the device has spans the whole scale; one it lacks has an empty range.
+void JoystickDevice::DescribeAxes(JOYCAPSW& caps) const {
+    struct AxisFields {
+        UINT JOYCAPSW::*min;
+        UINT JOYCAPSW::*max;
+        UINT flag;
+    };
+    constexpr AxisFields kFields[kAxisCount] = {
+        {&JOYCAPSW::wXmin, &JOYCAPSW::wXmax, 0},
+        {&JOYCAPSW::wYmin, &JOYCAPSW::wYmax, 0},
+        {&JOYCAPSW::wZmin, &JOYCAPSW::wZmax, JOYCAPS_HASZ},
+        {&JOYCAPSW::wRmin, &JOYCAPSW::wRmax, JOYCAPS_HASR},
+        {&JOYCAPSW::wUmin, &JOYCAPSW::wUmax, JOYCAPS_HASU},
+        {&JOYCAPSW::wVmin, &JOYCAPSW::wVmax, JOYCAPS_HASV},
+    };
+    for (int axis = kX; axis < kAxisCount; ++axis) {
+        const AxisFields& fields = kFields[axis];
+        const bool present = AxisValue(static_cast<Axis>(axis)).has_value();
+        caps.*fields.min = 0;
+        caps.*fields.max = present ? kPositionMax : 0;
+        if (!present) continue;
+        caps.wCaps |= fields.flag;
+        ++caps.wNumAxes;
+    }
+}
+
+std::optional<int> JoystickDevice::AxisValue(Axis axis) const {
+    if (controller_) return ControllerAxisValue(axis);
+    if (axis >= SDL_JoystickNumAxes(joystick_)) return std::nullopt;
+    return SDL_JoystickGetAxis(joystick_, axis);
+}
+
+// The left stick is X and Y; both triggers share Z, the left one moving it up from the centre
+// and the right one down; the right stick is U (across) and R (up and down).
+std::optional<int> JoystickDevice::ControllerAxisValue(Axis axis) const {
+    auto value = [this](SDL_GameControllerAxis sdlAxis) -> std::optional<int> {
+        if (!SDL_GameControllerHasAxis(controller_, sdlAxis)) return std::nullopt;
+        return SDL_GameControllerGetAxis(controller_, sdlAxis);
+    };
+    switch (axis) {
+    case kX: return value(SDL_CONTROLLER_AXIS_LEFTX);
+    case kY: return value(SDL_CONTROLLER_AXIS_LEFTY);
+    case kR: return value(SDL_CONTROLLER_AXIS_RIGHTY);
+    case kU: return value(SDL_CONTROLLER_AXIS_RIGHTX);
+    case kZ: {
+        const std::optional<int> left = value(SDL_CONTROLLER_AXIS_TRIGGERLEFT);
+        const std::optional<int> right = value(SDL_CONTROLLER_AXIS_TRIGGERRIGHT);
+        if (!left && !right) return std::nullopt;
+        return left.value_or(0) - right.value_or(0);
+    }
+    default: return std::nullopt;
+    }
+}
+
+UINT JoystickDevice::ButtonBits() const {
+    UINT bits = 0;
+    for (UINT i = 0; i < ButtonCount(); ++i) {
+        const bool down = controller_ ? SDL_GameControllerGetButton(controller_, kControllerButtons[i])
+                                      : SDL_JoystickGetButton(joystick_, static_cast<int>(i));
+        if (down) bits |= 1u << i;
+    }
+    return bits;
+}
+
+UINT JoystickDevice::ButtonCount() const {
+    if (controller_) return static_cast<UINT>(std::size(kControllerButtons));
+    return std::min(static_cast<UINT>(std::max(SDL_JoystickNumButtons(joystick_), 0)), kMaxButtons);
+}
+
+bool JoystickDevice::HasPointOfView() const {
+    if (controller_) return SDL_GameControllerHasButton(controller_, SDL_CONTROLLER_BUTTON_DPAD_UP);
+    return SDL_JoystickNumHats(joystick_) > 0;
+}
+
+}  // namespace platform

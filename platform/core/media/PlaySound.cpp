@@ -1,0 +1,36 @@
+// PlaySoundW over the process's sound device, with the last file kept converted.
+#include "PlatformApi.h"
+#include "kernel/Utf8.h"
+#include "media/SoundCache.h"
+#include "media/SoundDevice.h"
+
+namespace {
+
+platform::SoundCache& LastSound() {
+    static platform::SoundCache cache;
+    return cache;
+}
+
+// SND_PURGE with a name stops only that sound.
+BOOL Purge(LPCWSTR pszSound) {
+    platform::SoundDevice& device = platform::Sounds();
+    if (!pszSound || device.Playback().source == NativePath(platform::Utf8Of(pszSound))) device.Stop();
+    return TRUE;
+}
+
+}  // namespace
+
+BOOL WINAPI PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD fdwSound) {
+    platform::SoundDevice& device = platform::Sounds();
+    if (!pszSound || (fdwSound & SND_PURGE)) return Purge(pszSound);
+    if (fdwSound & SND_MEMORY) return FALSE;
+    if ((fdwSound & SND_NOSTOP) && device.IsPlaying()) return FALSE;
+    if (!device.Open()) return FALSE;
+    std::string path = NativePath(platform::Utf8Of(pszSound));
+    std::shared_ptr<const platform::SoundSamples> sound = LastSound().Get(path, device.Format());
+    if (!sound) return FALSE;
+    const bool loop = (fdwSound & SND_LOOP) != 0;
+    const std::uint64_t started = device.Play(std::move(sound), std::move(path), loop);
+    if (!(fdwSound & SND_ASYNC) && !loop) device.WaitUntilOver(started);
+    return TRUE;
+}

@@ -1,0 +1,49 @@
+// Decoding is SDL's (SDL_LoadWAV checks the file's chunks), and so is resampling and changing
+// the sample format and channel count (SDL_AudioCVT: SDL 2.26's audio streams drop the end of a
+// resampled sound).
+#include "media/WaveLoader.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace platform {
+
+namespace {
+
+using WaveBuffer = std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)>;
+
+int FrameSize(const SDL_AudioSpec& sound) { return SDL_AUDIO_BITSIZE(sound.format) / 8 * sound.channels; }
+
+// SDL converts in place, in a buffer large enough for the longest stage of the conversion.
+std::shared_ptr<const SoundSamples> Convert(const SDL_AudioSpec& source, const Uint8* data, Uint32 length,
+                                            const SDL_AudioSpec& device) {
+    SDL_AudioCVT conversion;
+    if (SDL_BuildAudioCVT(&conversion, source.format, source.channels, source.freq, device.format, device.channels,
+                          device.freq) < 0)
+        return nullptr;
+    // Conversion takes whole frames only; a torn last frame could not be heard anyway.
+    const int frameSize = FrameSize(source);
+    if (frameSize <= 0 || length > INT_MAX / static_cast<Uint32>(conversion.len_mult)) return nullptr;
+    const int wholeFrames = static_cast<int>(length) / frameSize * frameSize;
+    if (wholeFrames == 0) return std::make_shared<SoundSamples>();
+    auto samples = std::make_shared<SoundSamples>(static_cast<std::size_t>(wholeFrames) * conversion.len_mult);
+    std::copy(data, data + wholeFrames, samples->begin());
+    conversion.buf = samples->data();
+    conversion.len = wholeFrames;
+    if (SDL_ConvertAudio(&conversion) != 0) return nullptr;
+    samples->resize(static_cast<std::size_t>(conversion.len_cvt));
+    return samples;
+}
+
+}  // namespace
+
+std::shared_ptr<const SoundSamples> LoadWave(const std::string& path, const SDL_AudioSpec& device) {
+    SDL_AudioSpec source{};
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(path.c_str(), &source, &data, &length)) return nullptr;
+    const WaveBuffer owned(data, SDL_FreeWAV);
+    return Convert(source, owned.get(), length, device);
+}
+
+}  // namespace platform
