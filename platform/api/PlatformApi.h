@@ -27,6 +27,7 @@
 #include "posix/WinGdi.h"
 #include "posix/WinControls.h"
 #include "posix/CommCtrl.h"
+#include "posix/ShlObj.h"
 #include "posix/MMSystem.h"
 #include "posix/ShellApi.h"
 

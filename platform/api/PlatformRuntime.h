@@ -5,6 +5,7 @@
 // first. `NativePath` does the same mapping for callers that open file streams.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #if defined(_WIN32)
@@ -22,5 +23,9 @@ std::string NativePath(const std::string& path);
 int _access(const char* path, int mode);
 // Creates one folder; 0 on success, -1 on failure (errno says why).
 int _mkdir(const char* path);
+// The descriptor under a stream.
+int _fileno(std::FILE* stream);
+// Returns once everything written to the descriptor is on the disk; 0 on success, else -1.
+int _commit(int fd);
 
 #endif

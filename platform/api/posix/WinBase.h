@@ -1,4 +1,5 @@
-// System services: last-error codes, local time and its linear form, file attributes.
+// System services: last-error codes, local time and its linear form, file attributes, moving
+// files.
 #pragma once
 
 #include "WinDefs.h"
@@ -10,7 +11,9 @@
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_NOT_ENOUGH_MEMORY 8L
 #define ERROR_INVALID_DATA 13L
+#define ERROR_NOT_SAME_DEVICE 17L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_DISK_FULL 112L
 #define ERROR_INSUFFICIENT_BUFFER 122L
 #define ERROR_INVALID_NAME 123L
 #define ERROR_ALREADY_EXISTS 183L
@@ -64,3 +67,12 @@ LONG WINAPI CompareFileTime(const FILETIME* lpFileTime1, const FILETIME* lpFileT
 
 DWORD WINAPI GetFileAttributesA(LPCSTR lpFileName);
 DWORD WINAPI GetFileAttributesW(LPCWSTR lpFileName);
+
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_WRITE_THROUGH 0x00000008
+
+// Renames a file within its volume. With MOVEFILE_REPLACE_EXISTING an existing file at the new
+// name is replaced in one step, unless it is read-only or a folder (ERROR_ACCESS_DENIED); with
+// MOVEFILE_WRITE_THROUGH the call returns only once the new name is on the disk. Other flags
+// are not supported here (ERROR_INVALID_PARAMETER).
+BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);

@@ -12,18 +12,6 @@ namespace platform {
 
 namespace {
 
-std::wstring WideOf(const char* utf8) {
-    std::wstring out;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p;) {
-        std::uint32_t c = *p++;
-        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        c &= extra ? (0x3F >> extra) : 0x7F;
-        for (int i = 0; i < extra && (*p & 0xC0) == 0x80; ++i) c = (c << 6) | (*p++ & 0x3F);
-        out += static_cast<wchar_t>(c);
-    }
-    return out;
-}
-
 UINT ButtonMessage(Uint8 button, bool down) {
     UINT message = button == SDL_BUTTON_RIGHT ? WM_RBUTTONDOWN : button == SDL_BUTTON_MIDDLE ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
     return down ? message : message + 1;
@@ -80,7 +68,7 @@ void SdlBackend::Handle(const SDL_Event& event) {
     case SDL_KEYDOWN: case SDL_KEYUP:
         if (UINT vk = sdl::VirtualKeyOf(event.key.keysym)) input.QueueKey(vk, event.type == SDL_KEYDOWN, true);
         break;
-    case SDL_TEXTINPUT: input.QueueText(WideOf(event.text.text)); break;
+    case SDL_TEXTINPUT: input.QueueText(WideOfUtf8(event.text.text).value_or(std::wstring())); break;
     case SDL_MOUSEMOTION: HandleMouse(event.motion.windowID, event.motion.x, event.motion.y, WM_MOUSEMOVE); break;
     case SDL_MOUSEBUTTONDOWN: case SDL_MOUSEBUTTONUP:
         HandleMouse(event.button.windowID, event.button.x, event.button.y,

@@ -1,4 +1,5 @@
-// The runtime library's folder services and the file-attribute query, over POSIX.
+// The runtime library's folder services, forcing written data to the disk, and the
+// file-attribute query, over POSIX.
 //
 // The program writes its paths the Windows way, with backslashes; every call here maps them to
 // the native separator first. Drive letters are not mapped: the program uses relative paths
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "PlatformApi.h"
@@ -73,6 +75,16 @@ int _mkdir(const char* path) {
     }
     return mkdir(NativePath(path).c_str(), 0755);
 }
+
+int _fileno(std::FILE* stream) {
+    if (!stream) {
+        errno = EINVAL;
+        return -1;
+    }
+    return fileno(stream);
+}
+
+int _commit(int fd) { return fsync(fd); }
 
 DWORD WINAPI GetFileAttributesA(LPCSTR lpFileName) {
     if (!lpFileName) return FailWithInvalidParameter();

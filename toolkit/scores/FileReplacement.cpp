@@ -1,0 +1,47 @@
+#include "toolkit/scores/FileReplacement.h"
+
+#include <utility>
+
+#include "PlatformApi.h"
+
+namespace OrloUtility {
+
+FileReplacement::FileReplacement(std::string targetPath)
+    : targetPath_(std::move(targetPath)), temporaryPath_(targetPath_ + ".tmp") {}
+
+FileReplacement::~FileReplacement() {
+    if (file_) std::fclose(file_);
+    if (created_ && !committed_) std::remove(NativePath(temporaryPath_).c_str());
+}
+
+bool FileReplacement::Open() {
+    if (file_ || created_) return false;
+    // Binary, so that the bytes on disk are exactly those written on every platform.
+    file_ = std::fopen(NativePath(temporaryPath_).c_str(), "wb");
+    created_ = file_ != nullptr;
+    return created_;
+}
+
+bool FileReplacement::Write(std::string_view bytes) {
+    return file_ && std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+}
+
+bool FileReplacement::Commit() {
+    if (!FlushToDiskAndClose()) return false;
+    // With write-through the call returns only once the new name is on the disk too.
+    committed_ = MoveFileExA(temporaryPath_.c_str(), targetPath_.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    return committed_;
+}
+
+// Without the commit to disk, a crash just after the rename could leave the target naming a
+// file whose data never reached the disk.
+bool FileReplacement::FlushToDiskAndClose() {
+    if (!file_) return false;
+    const bool onDisk = std::fflush(file_) == 0 && _commit(_fileno(file_)) == 0;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    return onDisk && closed;
+}
+
+}  // namespace OrloUtility

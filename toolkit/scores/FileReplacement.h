@@ -1,0 +1,46 @@
+// Replacing a file's whole content so that the file holds either all of its old content or
+// all of the new, whatever happens in between: a crash, a full disk, a failed write.
+//
+// The new content goes to a temporary file beside the target (the same folder, so the final
+// rename stays on one volume), is forced onto the disk, and only then renamed over the target
+// in one step. Until that rename the target is untouched; a replacement that is not committed
+// removes its temporary file.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace OrloUtility {
+
+class FileReplacement {
+public:
+    // Prepares to replace the file at `targetPath` (the program's path, backslashes).
+    explicit FileReplacement(std::string targetPath);
+    // Removes the temporary file unless the replacement was committed.
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Creates the temporary file, emptying a leftover of an earlier run; false when it cannot.
+    bool Open();
+    // Appends bytes to the temporary file; false when they could not be written.
+    bool Write(std::string_view bytes);
+    // Puts everything written on the disk and renames it over the target. False when any
+    // step fails, leaving the target as it was.
+    bool Commit();
+
+    // The target's path with ".tmp" appended.
+    const std::string& TemporaryPath() const { return temporaryPath_; }
+
+private:
+    bool FlushToDiskAndClose();
+
+    std::string targetPath_;
+    std::string temporaryPath_;
+    std::FILE* file_ = nullptr;
+    bool created_ = false;
+    bool committed_ = false;
+};
+
+}  // namespace OrloUtility

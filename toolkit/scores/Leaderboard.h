@@ -1,0 +1,45 @@
+// The game's best results: the file "Classifica.txt" in the game's score folder (see
+// ScoreFolder), one result a line, best first, at most ten lines after every save.
+//
+// The object keeps nothing between calls; each operation reads or writes the file. Failures
+// are reported only through results and `error`: nothing here shows a message.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace OrloUtility {
+
+class Leaderboard {
+public:
+    explicit Leaderboard(std::string gameName);
+
+    // Every line of the file in file order, within TextFile's reading limits. Empty when the
+    // file is missing or cannot be opened (the lines before a read error when one occurs);
+    // empty with `error` set when the score folder cannot be made.
+    std::vector<std::string> LoadLines();
+    // Adds the result (ScoreLine of `score` and `namePart`) and rewrites the file, keeping the
+    // best ten lines. False when the score folder cannot be made (`error` set), when the file
+    // exists but cannot be read (saving would drop the results in it), or when the write
+    // failed; the file then keeps its previous content.
+    bool AddScore(int score, const std::string& namePart);
+    // Ranks the lines, keeps the best ten and writes them over the file. False when the score
+    // folder cannot be made (`error` set) or the write failed, the file then unchanged.
+    bool SaveLines(std::vector<std::string> lines);
+
+    // The game's folder under the user's local application-data folder.
+    std::string gameName;
+    // Set when the score folder cannot be obtained; cleared at the start of every load and save.
+    bool error = false;
+
+private:
+    // The stored lines, and whether the whole file could be read.
+    struct StoredLines {
+        std::vector<std::string> lines;
+        bool readable = true;
+    };
+
+    StoredLines ReadStoredLines();
+};
+
+}  // namespace OrloUtility

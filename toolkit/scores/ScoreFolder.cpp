@@ -1,0 +1,34 @@
+#include "toolkit/scores/ScoreFolder.h"
+
+#include "PlatformApi.h"
+#include "toolkit/util/Paths.h"
+#include "toolkit/util/TextConvert.h"
+
+namespace OrloUtility {
+
+namespace {
+
+// `folder` followed by the level `name`, created when missing; empty text when it cannot be.
+std::string Level(const std::string& folder, const std::string& name) {
+    const std::string path = WithTrailingSeparator(folder) + name;
+    if (_access(path.c_str(), 0) != 0 && !EnsureDirectory(path)) return {};
+    return path;
+}
+
+}  // namespace
+
+std::string LocalAppDataFolder() {
+    WCHAR path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+    return ToNarrow(path);
+}
+
+std::string ScoreFolder(const std::string& gameName) {
+    const std::string gameFolder = Level(LocalAppDataFolder(), gameName);
+    if (gameFolder.empty()) return {};
+    const std::string scoreFolder = Level(gameFolder, "Score");
+    if (scoreFolder.empty()) return {};
+    return WithTrailingSeparator(scoreFolder);
+}
+
+}  // namespace OrloUtility

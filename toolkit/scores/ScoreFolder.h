@@ -1,0 +1,18 @@
+// Where the leaderboard lives: the user's local application-data folder, then the game's
+// folder, then "Score".
+#pragma once
+
+#include <string>
+
+namespace OrloUtility {
+
+// The per-user local application-data folder as the platform reports it, narrowed byte by
+// byte; empty text when the platform has none.
+std::string LocalAppDataFolder();
+// The game's score folder, ending in a backslash, with its two levels (`gameName`, then
+// "Score") created when missing; the folder above them is expected to exist. Without a local
+// application-data folder the path is relative to the current folder. Empty text when a level
+// cannot be created.
+std::string ScoreFolder(const std::string& gameName);
+
+}  // namespace OrloUtility

@@ -1,0 +1,83 @@
+#include "toolkit/scores/TextFile.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <string_view>
+#include <utility>
+
+#include "PlatformApi.h"
+#include "toolkit/scores/FileReplacement.h"
+
+namespace OrloUtility {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// At most `limit` bytes from the start of the stream, read in chunks so that a short file
+// costs only its own size.
+std::string ReadPrefix(std::istream& in, std::size_t limit) {
+    std::string content;
+    std::array<char, 16 * 1024> chunk;
+    while (content.size() < limit) {
+        in.read(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), limit - content.size())));
+        content.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (!in) break;
+    }
+    return content;
+}
+
+// What is kept of one line: the part before its first NUL, at most kMaxLineBytes of it.
+std::string KeptPart(std::string_view line) {
+    line = line.substr(0, line.find('\0'));
+    return std::string(line.substr(0, TextFile::kMaxLineBytes));
+}
+
+std::vector<std::string> SplitLines(std::string_view content) {
+    std::vector<std::string> lines;
+    while (!content.empty() && lines.size() < TextFile::kMaxLines) {
+        const std::size_t end = content.find('\n');
+        std::string_view line = content.substr(0, end);
+        if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
+        lines.push_back(KeptPart(line));
+        content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+TextFile::TextFile(std::string filePath) : path(std::move(filePath)) {}
+
+std::vector<std::string> TextFile::ReadLines() {
+    failed = notOpened = false;
+    // Binary: line ends are taken apart here, the same way on every platform.
+    std::ifstream in(NativePath(path), std::ios::binary);
+    if (!in.is_open()) {
+        failed = notOpened = true;
+        return {};
+    }
+    const std::string content = ReadPrefix(in, kMaxReadBytes);
+    failed = in.bad();
+    return SplitLines(content);
+}
+
+bool TextFile::WriteLines(const std::vector<std::string>& lines) {
+    failed = notOpened = false;
+    FileReplacement replacement(path);
+    if (!replacement.Open()) {
+        failed = notOpened = true;
+        return false;
+    }
+    for (const std::string& line : lines) {
+        if (!replacement.Write(line) || !replacement.Write(kLineEnd)) {
+            failed = true;
+            return false;
+        }
+    }
+    failed = !replacement.Commit();
+    return !failed;
+}
+
+}  // namespace OrloUtility
