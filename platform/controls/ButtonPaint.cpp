@@ -93,12 +93,10 @@ void Paint(HWND hwnd) {
     if (!dc) return;
     RECT client;
     GetClientRect(hwnd, &client);
-    HWND parent = GetParent(hwnd);
-    if (!parent) parent = hwnd;
     HGDIOBJ oldFont = SelectObject(dc, look::FontOf(hwnd, GivenFont(hwnd)));
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)));
-    if (TypeOf(hwnd) == BS_OWNERDRAW) AskParentToDraw(hwnd, parent, dc, client);
+    HBRUSH brush = look::ParentColours(hwnd, dc, WM_CTLCOLORBTN);
+    HWND parent = GetParent(hwnd);
+    if (TypeOf(hwnd) == BS_OWNERDRAW) AskParentToDraw(hwnd, parent ? parent : hwnd, dc, client);
     else DrawPushButton(hwnd, dc, client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
     SelectObject(dc, oldFont);
     EndPaint(hwnd, &ps);

@@ -15,9 +15,7 @@ namespace {
 HBRUSH AskColours(HWND hwnd, HDC dc) {
     bool typable = !IsReadOnly(hwnd) && IsWindowEnabled(hwnd);
     UINT message = typable ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
-    HWND parent = GetParent(hwnd);
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(parent ? parent : hwnd, message, reinterpret_cast<WPARAM>(dc),
-                                                       reinterpret_cast<LPARAM>(hwnd)));
+    HBRUSH brush = look::ParentColours(hwnd, dc, message);
     return brush ? brush : GetSysColorBrush(typable ? COLOR_WINDOW : COLOR_BTNFACE);
 }
 

@@ -55,6 +55,22 @@ void RoundedBox(HDC dc, const RECT& rect, COLORREF face, COLORREF border, int bo
     for (POINT p : CornersOf(inner)) SetPixel(dc, p.x, p.y, Mix(face, border, kInnerCorner));
 }
 
+HBRUSH ParentColours(HWND control, HDC dc, UINT message) {
+    HWND parent = GetParent(control);
+    return reinterpret_cast<HBRUSH>(SendMessageW(parent ? parent : control, message, reinterpret_cast<WPARAM>(dc),
+                                                 reinterpret_cast<LPARAM>(control)));
+}
+
+SIZE MeasureText(const std::wstring& text, HFONT font) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT measured{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return {measured.right, measured.bottom};
+}
+
 HFONT FontOf(HWND, HFONT given) {
     return given ? given : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }

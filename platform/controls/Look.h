@@ -2,6 +2,8 @@
 // drawing calls, shared by every control so they look like one family.
 #pragma once
 
+#include <string>
+
 #include "PlatformApi.h"
 
 namespace platform::look {
@@ -27,6 +29,11 @@ void Outline(HDC dc, const RECT& rect, COLORREF colour);
 // A box with softly rounded corners: `face` inside a frame `borderWidth` pixels wide. The
 // corner pixels are blended with what is already there, so fill the surroundings first.
 void RoundedBox(HDC dc, const RECT& rect, COLORREF face, COLORREF border, int borderWidth);
+// Asks the control's parent for its colours (WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, ...): the
+// parent sets them in `dc` and answers with the brush to fill with (null when it gives none).
+HBRUSH ParentColours(HWND control, HDC dc, UINT message);
+// The size a text takes in `font`, its line breaks kept, no access-key prefixes.
+SIZE MeasureText(const std::wstring& text, HFONT font);
 // The font a control draws with: the one it was given (WM_SETFONT), else the dialog font.
 HFONT FontOf(HWND control, HFONT given);
 

@@ -63,20 +63,15 @@ struct Box {
 Box* BoxOf(HWND hwnd) { return reinterpret_cast<Box*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
 void Layout(Box& box, const std::wstring& text) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, menulook::Font());
-    RECT measured{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    SIZE measured = look::MeasureText(text, menulook::Font());
     bool icon = (box.type & MB_ICONMASK) != 0;
     int textX = kMargin + (icon ? kIconSize + kIconGap : 0);
-    int contentHeight = std::max<int>(icon ? kIconSize : 0, measured.bottom);
-    int textY = kMargin + (contentHeight - measured.bottom) / 2;
+    int contentHeight = std::max<int>(icon ? kIconSize : 0, measured.cy);
+    int textY = kMargin + (contentHeight - measured.cy) / 2;
     int buttonsWidth = static_cast<int>(box.buttons.size()) * (kButtonWidth + kButtonGap) + kMargin;
-    box.client.cx = std::max({kMinWidth, textX + static_cast<int>(measured.right) + kMargin, buttonsWidth});
+    box.client.cx = std::max({kMinWidth, textX + static_cast<int>(measured.cx) + kMargin, buttonsWidth});
     box.client.cy = kMargin + contentHeight + kMargin + kBandHeight;
-    box.textRect = {textX, textY, textX + measured.right, textY + measured.bottom};
+    box.textRect = {textX, textY, textX + measured.cx, textY + measured.cy};
 }
 
 POINT Placement(HWND owner, SIZE size) {

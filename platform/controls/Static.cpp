@@ -29,9 +29,7 @@ void Paint(HWND hwnd) {
     RECT client;
     GetClientRect(hwnd, &client);
     // The parent chooses the colours (WM_CTLCOLORSTATIC) and answers with the brush to fill with.
-    HWND parent = GetParent(hwnd);
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(parent ? parent : hwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)));
+    HBRUSH brush = look::ParentColours(hwnd, dc, WM_CTLCOLORSTATIC);
     FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
     LONG style = GetWindowLongW(hwnd, GWL_STYLE);
     if (style & WS_BORDER) look::Outline(dc, client, look::kBorder);

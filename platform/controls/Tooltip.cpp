@@ -81,13 +81,8 @@ void Hide(HWND hwnd, Tooltip& tip) {
 }
 
 SIZE TipSize(const std::wstring& text) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, menulook::Font());
-    RECT r{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return {r.right + 2 * kPadding + 2, r.bottom + 2 * kPadding};
+    SIZE measured = look::MeasureText(text, menulook::Font());
+    return {measured.cx + 2 * kPadding + 2, measured.cy + 2 * kPadding};
 }
 
 void Show(HWND hwnd, Tooltip& tip) {
