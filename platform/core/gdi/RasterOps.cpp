@@ -58,7 +58,7 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
     // share pixels (so a sideways move never reads what it has just written); otherwise the
     // operation reads the source row in place.
     bool direct = srcDc && !samePixels && src.monochrome == dst.monochrome;
-    std::vector<std::uint32_t> row(srcDc && !direct ? static_cast<std::size_t>(block.cx) : 0);
+    std::uint32_t* row = srcDc && !direct ? ScratchRow(static_cast<std::size_t>(block.cx)) : nullptr;
     // Within one set of pixels, a block moving down is copied from the bottom up, so no row is
     // read after it was overwritten.
     bool bottomUp = samePixels && dst.At(block.x, block.y) > src.At(block.sx, block.sy);
@@ -73,9 +73,9 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
                        dst.monochrome, *srcDc, *dstDc);
             continue;
         } else if (srcDc) {
-            ConvertRow(src.At(block.sx, block.sy + r), row.data(), block.cx, src.monochrome, dst.monochrome, *srcDc,
+            ConvertRow(src.At(block.sx, block.sy + r), row, block.cx, src.monochrome, dst.monochrome, *srcDc,
                        *dstDc);
-            in = row.data();
+            in = row;
         }
         ApplyRow(op, dst.At(block.x, block.y + r), in, block.cx);
     }

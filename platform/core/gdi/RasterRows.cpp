@@ -1,6 +1,7 @@
 #include "gdi/RasterRows.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace platform {
 
@@ -31,6 +32,12 @@ std::optional<BlitContexts> CheckBlit(HDC destination, HDC source, DWORD rop) {
         return std::nullopt;
     }
     return BlitContexts{dst, src, op};
+}
+
+std::uint32_t* ScratchRow(std::size_t count) {
+    static thread_local std::vector<std::uint32_t> row;
+    if (row.size() < count) row.resize(count);
+    return row.data();
 }
 
 bool UsesSource(Op op) { return op != Op::Black && op != Op::White && op != Op::InvertDest; }

@@ -24,6 +24,9 @@ std::optional<BlitContexts> CheckBlit(HDC destination, HDC source, DWORD rop);
 bool UsesSource(Op op);
 // One row: `src` is already in the destination's format (null for operations without a source).
 void ApplyRow(Op op, std::uint32_t* dst, const std::uint32_t* src, int count);
+// A row of scratch pixels at least `count` long, reused from call to call so the block
+// copies of every frame allocate nothing once it has grown.
+std::uint32_t* ScratchRow(std::size_t count);
 // Converts one row of source pixels into the destination's format: colour to monochrome makes
 // the source context's background colour white and every other colour black; monochrome to
 // colour makes white the destination's background colour and black its text colour.

@@ -90,7 +90,7 @@ BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, 
     dst.Touch({ax.dst, ay.dst, ax.dst + ax.dstSize, ay.dst + ay.dstSize});
     std::vector<Span> columns = MapAxis(ax.srcSize, ax.dstSize);
     std::vector<Span> rows = MapAxis(ay.srcSize, ay.dstSize);
-    std::vector<std::uint32_t> scratch(static_cast<std::size_t>(ax.srcSize));
+    std::uint32_t* scratch = ScratchRow(static_cast<std::size_t>(ax.srcSize));
     for (int i = 0; i < ay.dstSize; ++i) {
         int dy = ay.dst + (ay.mirrored ? ay.dstSize - 1 - i : i);
         const Span& rowSpan = rows[static_cast<std::size_t>(i)];
@@ -101,7 +101,7 @@ BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, 
             if (colSpan.count == 0 || !dst.Contains(dx, dy)) continue;
             std::uint32_t value;
             if (!SourceValue(src, ax.src + colSpan.first, colSpan.count, ay.src + rowSpan.first, rowSpan.count,
-                             scratch.data(), value, src.monochrome, dst.monochrome, *srcDc, *dstDc))
+                             scratch, value, src.monochrome, dst.monochrome, *srcDc, *dstDc))
                 continue;
             ApplyRow(op, dst.At(dx, dy), &value, 1);
         }
