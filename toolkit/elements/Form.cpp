@@ -23,9 +23,12 @@ Form::Form(HINSTANCE instance) : GUIElement(instance) { typeName_ = "form"; }
 
 Form::Form(HINSTANCE instance, DialogVariant) : Form(instance) { toolWindow = true; }
 
+// The class goes too once its window is gone, and with it the background brush it was given;
+// while the window still exists the platform refuses and both stay.
 Form::~Form() {
     ForgetActiveForm(*this);
     if (windowIcon_) DestroyIcon(windowIcon_);
+    if (!className_.empty()) UnregisterClassW(className_.c_str(), instance_);
 }
 
 void Form::Create() {

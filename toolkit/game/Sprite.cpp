@@ -34,16 +34,24 @@ void Sprite::SetFrame(int index) { frame = index + 1; }
 POINT Sprite::Draw(Drawing& surface) {
     const POINT previous{lastX_, lastY_};
     if (saveBackground && (lastX_ != x || lastY_ != y)) MoveSavedBackground(surface);
+    DrawCurrentFrame(surface);
+    RecordDrawn();
+    return previous;
+}
+
+void Sprite::DrawCurrentFrame(Drawing& surface) {
     const int sourceY = height * (frame - 1);
     if (transparent) {
         surface.DrawMaskedPart(x, y, width, height, image, sourceY);
     } else {
         surface.DrawBitmapPart(x, y, width, height, image, 0, sourceY);
     }
+}
+
+void Sprite::RecordDrawn() {
     lastX_ = x;
     lastY_ = y;
     drawn_ = true;
-    return previous;
 }
 
 // Only called when the sprite moved: the old place gets its background back before the new

@@ -73,6 +73,12 @@ public:
     // Black pixels of the image are not drawn; otherwise the frame is an opaque block.
     bool transparent = true;
 
+protected:
+    // The current frame at (x, y): masked when transparent, an opaque block otherwise.
+    void DrawCurrentFrame(Drawing& surface);
+    // Records that the sprite now stands drawn at (x, y).
+    void RecordDrawn();
+
 private:
     void MoveSavedBackground(Drawing& surface);
     void PutBackground(Drawing& surface);

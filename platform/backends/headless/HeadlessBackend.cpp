@@ -77,6 +77,16 @@ void HeadlessBackend::Click(HWND window, int x, int y, MouseButton button) {
 
 void HeadlessBackend::PressCloseButton(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
+void HeadlessBackend::CoverAndUncover(HWND window, COLORREF covering) {
+    const Surface surface = WindowSurface(window);
+    if (!surface.Valid()) return;
+    const std::uint32_t pixel = PixelOf(covering);
+    for (int y = surface.clip.top; y < surface.clip.bottom; ++y)
+        std::fill_n(surface.At(surface.clip.left, y), surface.clip.right - surface.clip.left, pixel);
+    surface.Touch(surface.clip);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 COLORREF HeadlessBackend::WindowPixel(HWND window, int x, int y) const {
     return platform::WindowPixel(window, x, y).value_or(CLR_INVALID);
 }

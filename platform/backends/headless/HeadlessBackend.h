@@ -70,6 +70,10 @@ public:
     void RunFor(std::uint64_t ms);
 
     // ---- The screen ----
+    // Another window passing over `window` and going away again: the client area loses what
+    // it showed (it shows `covering` instead) and is invalidated with erasing, as the system
+    // does for an uncovered window.
+    void CoverAndUncover(HWND window, COLORREF covering = RGB(90, 90, 90));
     // A pixel of a window's own client area; CLR_INVALID outside it.
     COLORREF WindowPixel(HWND window, int x, int y) const;
     // What the screen shows over the top-level window holding `window` (its whole outer area,

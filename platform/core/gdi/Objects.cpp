@@ -8,6 +8,26 @@ namespace platform {
 
 namespace {
 
+// Initial pixels given to CreateBitmap: rows top-down, each padded to a 16-bit boundary; one
+// bit a pixel (1 white) or four bytes a pixel in blue, green, red, unused order.
+void FillFromBits(BitmapObject& bitmap, const std::uint8_t* bits) {
+    const int bitsPerPixel = bitmap.monochrome ? 1 : 32;
+    const std::size_t rowBytes = ((static_cast<std::size_t>(bitmap.width) * bitsPerPixel + 15) / 16) * 2;
+    for (int y = 0; y < bitmap.height; ++y) {
+        const std::uint8_t* row = bits + rowBytes * static_cast<std::size_t>(y);
+        std::uint32_t* out = bitmap.Row(y);
+        for (int x = 0; x < bitmap.width; ++x) {
+            if (bitmap.monochrome) {
+                out[x] = (row[x / 8] >> (7 - x % 8)) & 1 ? kWhitePixel : 0;
+            } else {
+                const std::uint8_t* p = row + 4 * static_cast<std::size_t>(x);
+                out[x] = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+                         (static_cast<std::uint32_t>(p[2]) << 16);
+            }
+        }
+    }
+}
+
 std::uintptr_t Key(HGDIOBJ handle) { return reinterpret_cast<std::uintptr_t>(handle); }
 
 LOGFONTW LogFontOf(LONG height, LONG weight, const wchar_t* face) {
@@ -98,7 +118,7 @@ GdiCounts CountGdiObjects() {
 
 using namespace platform;
 
-HBITMAP WINAPI CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void*) {
+HBITMAP WINAPI CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void* lpBits) {
     if (nWidth < 0 || nHeight < 0 || nPlanes != 1 || (nBitCount != 1 && nBitCount != 32)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
@@ -106,7 +126,9 @@ HBITMAP WINAPI CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCoun
     Gdi();
     // An empty bitmap is the 1x1 monochrome stock bitmap, as on the real platform.
     if (nWidth == 0 || nHeight == 0) return Gdi().defaultBitmap;
-    return static_cast<HBITMAP>(AddGdiObject(std::make_unique<BitmapObject>(nWidth, nHeight, nBitCount == 1)));
+    auto bitmap = std::make_unique<BitmapObject>(nWidth, nHeight, nBitCount == 1);
+    if (lpBits) FillFromBits(*bitmap, static_cast<const std::uint8_t*>(lpBits));
+    return static_cast<HBITMAP>(AddGdiObject(std::move(bitmap)));
 }
 
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {

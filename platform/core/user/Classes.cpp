@@ -86,6 +86,9 @@ BOOL WINAPI UnregisterClassW(LPCWSTR lpClassName, HINSTANCE hInstance) {
         SetLastError(ERROR_CLASS_HAS_WINDOWS);
         return FALSE;
     }
+    // The class's background brush is the system's to delete from now on; a system colour
+    // index given instead of a brush is no object and is left alone.
+    if ((*it)->background) DeleteObject((*it)->background);
     classes.erase(it);
     return TRUE;
 }

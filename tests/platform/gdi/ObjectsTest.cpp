@@ -78,3 +78,51 @@ TEST_F(ObjectsTest, DescriptionsOfPensBrushesAndStockObjects) {
 }
 
 }  // namespace
+
+// Rows of initial bits: 32-bit pixels in blue, green, red, unused order; one bit a pixel, each
+// row padded to 16 bits, 1 for white.
+TEST_F(ObjectsTest, CreateBitmapTakesItsFirstPixelsFromTheBitsGiven) {
+    const std::uint8_t colour[] = {0x30, 0x20, 0x10, 0xFF, 0x00, 0x00, 0xFF, 0x00,
+                                   0xFF, 0xFF, 0xFF, 0x00, 0x01, 0x02, 0x03, 0x00};
+    const std::uint8_t mono[] = {0xA0, 0x00, 0x40, 0x00};  // rows 101 and 010
+    HBITMAP colourBitmap = CreateBitmap(2, 2, 1, 32, colour);
+    HBITMAP monoBitmap = CreateBitmap(3, 2, 1, 1, mono);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, colourBitmap);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0x10, 0x20, 0x30));
+    EXPECT_EQ(GetPixel(dc, 1, 0), RGB(0xFF, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(GetPixel(dc, 1, 1), RGB(3, 2, 1));
+    SelectObject(dc, monoBitmap);
+    const COLORREF w = RGB(255, 255, 255), k = 0;
+    const COLORREF expected[2][3] = {{w, k, w}, {k, w, k}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(GetPixel(dc, x, y), expected[y][x]) << x << ", " << y;
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(colourBitmap);
+    DeleteObject(monoBitmap);
+}
+
+// The system deletes a class's background brush when the class is unregistered; a system
+// colour index given in its place is no object and stays harmless.
+TEST_F(ObjectsTest, UnregisteringAClassDeletesItsBackgroundBrush) {
+    const auto before = platform::CountGdiObjects();
+    WNDCLASSW brushed{};
+    brushed.lpfnWndProc = DefWindowProcW;
+    brushed.lpszClassName = L"Brushed";
+    brushed.hbrBackground = CreateSolidBrush(RGB(1, 2, 3));
+    ASSERT_TRUE(RegisterClassW(&brushed));
+    WNDCLASSW indexed = brushed;
+    indexed.lpszClassName = L"Indexed";
+    indexed.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    ASSERT_TRUE(RegisterClassW(&indexed));
+
+    HWND window = CreateWindowExW(0, L"Brushed", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(UnregisterClassW(L"Brushed", nullptr)) << "refused while a window of the class exists";
+    EXPECT_NE(platform::CountGdiObjects(), before) << "and the brush stays";
+    DestroyWindow(window);
+    EXPECT_TRUE(UnregisterClassW(L"Brushed", nullptr));
+    EXPECT_TRUE(UnregisterClassW(L"Indexed", nullptr));
+    EXPECT_EQ(platform::CountGdiObjects(), before);
+}

@@ -1,0 +1,192 @@
+// The game's object kinds on the field: their first state, how they repaint the background
+// picture where they were and bring back the objects they uncovered, the frame drawing with
+// its alive test, and the player's bullet drawn as five white pixels.
+#include "game/SpriteAsteroidi.h"
+#include "game/SpriteBullet.h"
+#include "game/SpriteBulletNemico.h"
+#include "game/SpritePlayer.h"
+#include "game/SpriteTemplate.h"
+#include "game/SpriteUfo.h"
+#include "toolkit/drawing/Colours.h"
+#include "toolkit/game/GameFormTest.h"
+
+namespace MyGame {
+namespace {
+
+using OrloUtility::FormGames;
+
+constexpr int kSize = 20;
+
+class SpriteKindsTest : public GameFormTest {
+protected:
+    void SetUp() override {
+        GameFormTest::SetUp();
+        game_ = &MakeGame();
+        ShowBackground(*game_);
+        game_->BeginFrame(false);
+    }
+    void TearDown() override {
+        if (game_->IsFrameOpen()) game_->EndFrame();
+        GameFormTest::TearDown();
+    }
+
+    // A 20 by 20 picture of one colour.
+    HBITMAP Picture(COLORREF colour) { return Bitmap(Filled(kSize, kSize, colour)); }
+    // A sprite of `Kind` at (x, y) on the owner's element list.
+    template <class Kind>
+    std::unique_ptr<Kind> Place(COLORREF colour, int x, int y) {
+        auto sprite = std::make_unique<Kind>(kSize, kSize, Picture(colour), *game_);
+        sprite->x = x;
+        sprite->y = y;
+        game_->AddSprite(*sprite);
+        return sprite;
+    }
+    Pixels Scene(int x, int y, int width, int height) { return SceneBlock(*game_, x, y, width, height); }
+    static Pixels Ground(int x, int y, int width, int height) {
+        Pixels pixels = Filled(width, height, 0);
+        for (int row = 0; row < height; ++row)
+            for (int column = 0; column < width; ++column) pixels[row][column] = PatternAt(x + column, y + row);
+        return pixels;
+    }
+
+    FormGames* game_ = nullptr;
+};
+
+TEST_F(SpriteKindsTest, MovingKindsStartAliveWithTheirStepsAndLimits) {
+    SpriteAsteroidi asteroid(45, 63, nullptr, *game_);
+    SpriteUfo ufo(40, 40, nullptr, *game_);
+    SpriteBullet bullet(3, 3, *game_);
+    SpriteBulletNemico enemyBullet(13, 24, nullptr, *game_);
+    const struct {
+        const char* what;
+        const MovingSprite& sprite;
+        int stepX;
+    } cases[] = {{"asteroid", asteroid, 4}, {"UFO", ufo, 4}, {"bullet", bullet, 4}, {"enemy bullet", enemyBullet, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.sprite.stepX, c.stepX);
+        EXPECT_EQ(c.sprite.stepY, 4);
+        EXPECT_EQ(c.sprite.minX, 0);
+        EXPECT_EQ(c.sprite.maxX, 0);
+        EXPECT_EQ(c.sprite.topY, 20);
+        EXPECT_EQ(c.sprite.maxY, 0);
+        EXPECT_FALSE(c.sprite.movingRight);
+        EXPECT_TRUE(c.sprite.alive);
+        EXPECT_EQ(c.sprite.owner, game_);
+        EXPECT_TRUE(c.sprite.sharedImage || !c.sprite.image);
+    }
+    EXPECT_EQ(bullet.image, nullptr);
+}
+
+TEST_F(SpriteKindsTest, TemplatesStartAtTheirDefaults) {
+    const SpriteTemplate kind;
+    EXPECT_EQ(kind.fieldWidth, 400);
+    EXPECT_EQ(kind.fieldHeight, 320);
+    EXPECT_EQ(kind.width, 64);
+    EXPECT_EQ(kind.height, 63);
+    EXPECT_EQ(kind.firstFrame, 0);
+    EXPECT_EQ(kind.lastFrame, 0);
+    EXPECT_EQ(kind.framePeriodMs, 60);
+    EXPECT_EQ(kind.imagePath, "");
+    EXPECT_EQ(kind.kindName, "");
+    EXPECT_EQ(kind.periodSpread, 100);
+    EXPECT_EQ(kind.periodBias, 5);
+}
+
+TEST_F(SpriteKindsTest, ErasingASpriteNeverDrawnChangesNothing) {
+    auto ufo = Place<SpriteUfo>(kRed, 100, 100);
+    auto neighbour = Place<SpriteAsteroidi>(kGreen, 110, 110);
+    game_->DrawSprite(*neighbour);
+    const Pixels before = Scene(90, 90, 60, 60);
+    game_->EraseSprite(*ufo);
+    EXPECT_EQ(Scene(90, 90, 60, 60), before);
+}
+
+TEST_F(SpriteKindsTest, ASpriteThatCrossedAnotherLeavesItWhole) {
+    auto rock = Place<SpriteAsteroidi>(kGreen, 100, 100);
+    game_->DrawSprite(*rock);
+    auto ufo = Place<SpriteUfo>(kRed, 60, 105);
+    for (int x = 60; x <= 160; x += 4) {
+        ufo->x = x;
+        game_->DrawSprite(*ufo);
+    }
+    EXPECT_EQ(Scene(100, 100, kSize, kSize), Filled(kSize, kSize, kGreen)) << "the asteroid is whole";
+    EXPECT_EQ(Scene(60, 120, 40, 5), Ground(60, 120, 40, 5)) << "the path shows the background again";
+    EXPECT_EQ(Scene(120, 105, 40, kSize), Ground(120, 105, 40, kSize));
+    EXPECT_EQ(Scene(160, 105, kSize, kSize), Filled(kSize, kSize, kRed));
+    EXPECT_TRUE(WindowShowsScene(*game_));
+}
+
+TEST_F(SpriteKindsTest, ASpriteCrossingXMinusOneLeavesNoGhost) {
+    // UFOs enter from the left in steps of 4, so one in four passes through x = -1.
+    auto ufo = Place<SpriteUfo>(kRed, -5, 200);
+    for (int x = -5; x <= 31; x += 4) {
+        ufo->x = x;
+        game_->DrawSprite(*ufo);
+    }
+    EXPECT_EQ(Scene(0, 200, 31, kSize), Ground(0, 200, 31, kSize));
+    EXPECT_EQ(Scene(31, 200, kSize, kSize), Filled(kSize, kSize, kRed));
+    EXPECT_TRUE(WindowShowsScene(*game_));
+}
+
+TEST_F(SpriteKindsTest, DrawingInPlaceDoesNotRepaintTheBackground) {
+    // Two frames: solid red, then blue with a transparent (black) left half.
+    Pixels frames = Filled(kSize, 2 * kSize, kRed);
+    for (int row = kSize; row < 2 * kSize; ++row)
+        for (int column = 0; column < kSize; ++column) frames[row][column] = column < kSize / 2 ? kBlack : kBlue;
+    SpriteAsteroidi rock(kSize, kSize, Bitmap(frames), *game_);
+    rock.x = 300;
+    rock.y = 300;
+    game_->DrawSprite(rock);
+    rock.SetFrame(1);
+    game_->DrawSprite(rock);
+    EXPECT_EQ(Scene(300, 300, kSize / 2, kSize), Filled(kSize / 2, kSize, kRed)) << "the old frame shows through";
+    EXPECT_EQ(Scene(310, 300, kSize / 2, kSize), Filled(kSize / 2, kSize, kBlue));
+}
+
+TEST_F(SpriteKindsTest, APlayerBulletWhitensExactlyItsFivePixels) {
+    SpriteBullet bullet(3, 3, *game_);
+    bullet.x = 10;
+    bullet.y = 20;
+    game_->DrawSprite(bullet);
+    Pixels expected = Ground(8, 18, 7, 7);
+    for (POINT p : {POINT{11, 20}, POINT{10, 21}, POINT{11, 21}, POINT{12, 21}, POINT{11, 22}})
+        expected[p.y - 18][p.x - 8] = kWhite;
+    EXPECT_EQ(Scene(8, 18, 7, 7), expected);
+    EXPECT_EQ(WindowBlock(*game_, 8, 18, 7, 7), expected);
+}
+
+TEST_F(SpriteKindsTest, ASpriteNoLongerAliveDrawsNothingAndIsNotBroughtBack) {
+    auto bullet = std::make_unique<SpriteBullet>(3, 3, *game_);
+    bullet->x = 105;
+    bullet->y = 108;
+    game_->AddSprite(*bullet);
+    game_->DrawSprite(*bullet);
+    bullet->alive = false;
+
+    auto ufo = Place<SpriteUfo>(kRed, 100, 100);
+    game_->DrawSprite(*ufo);
+    ufo->x = 200;
+    game_->DrawSprite(*ufo);
+    EXPECT_EQ(Scene(100, 100, kSize, kSize), Ground(100, 100, kSize, kSize)) << "the dead bullet was drawn again";
+
+    bullet->x = 300;
+    const POINT previous = bullet->Draw(*game_->Scene());
+    EXPECT_EQ(previous.x, 105);
+    EXPECT_EQ(bullet->LastX(), 105) << "a dead sprite's draw changes nothing";
+    EXPECT_EQ(Scene(300, 108, 3, 3), Ground(300, 108, 3, 3));
+}
+
+TEST_F(SpriteKindsTest, ThePlayerIsDrawnWhateverHappened) {
+    SpritePlayer ship(kSize, kSize, Picture(kBlue), *game_);
+    ship.x = 400;
+    ship.y = 480;
+    game_->DrawSprite(ship);
+    ship.x = 402;
+    game_->DrawSprite(ship);
+    EXPECT_EQ(Scene(402, 480, kSize, kSize), Filled(kSize, kSize, kBlue));
+    EXPECT_EQ(Scene(400, 480, 2, kSize), Ground(400, 480, 2, kSize));
+}
+
+}  // namespace
+}  // namespace MyGame
