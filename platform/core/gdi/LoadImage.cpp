@@ -4,6 +4,7 @@
 
 #include "PlatformState.h"
 #include "gdi/BmpDecoder.h"
+#include "kernel/NativePaths.h"
 #include "kernel/Utf8.h"
 
 namespace platform {
@@ -43,7 +44,7 @@ HANDLE WINAPI LoadImageW(HINSTANCE, LPCWSTR name, UINT type, int cx, int cy, UIN
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    std::string path = NativePath(Utf8Of(name));
+    std::string path = NativePathOfWide(name);
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;  // its error stays
     std::optional<DecodedBitmap> decoded = DecodeBmpFile(path);
     if (!decoded) {

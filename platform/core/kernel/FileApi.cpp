@@ -14,6 +14,7 @@
 #include <string>
 
 #include "PlatformApi.h"
+#include "kernel/NativePaths.h"
 #include "kernel/Utf8.h"
 
 namespace {
@@ -53,10 +54,23 @@ DWORD FailWithInvalidParameter() {
 
 }  // namespace
 
+namespace platform {
+
+std::string NativeSeparators(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+std::string NativePathOfWide(std::wstring_view path) { return NativeSeparators(Utf8Of(path)); }
+
+}  // namespace platform
+
+// The program's narrow text holds one character a byte (the platform's narrow code page, ISO
+// 8859-1 here), so a folder such as /home/José reaches the system as the UTF-8 it is named in.
 std::string NativePath(const std::string& path) {
-    std::string native = path;
-    std::replace(native.begin(), native.end(), '\\', '/');
-    return native;
+    std::wstring wide(path.begin(), path.end());
+    for (wchar_t& unit : wide) unit = static_cast<wchar_t>(static_cast<unsigned char>(unit));
+    return platform::NativePathOfWide(wide);
 }
 
 // The Windows modes (0 exists, 2 write, 4 read, 6 both) have the same values as POSIX's.
@@ -93,5 +107,5 @@ DWORD WINAPI GetFileAttributesA(LPCSTR lpFileName) {
 
 DWORD WINAPI GetFileAttributesW(LPCWSTR lpFileName) {
     if (!lpFileName) return FailWithInvalidParameter();
-    return AttributesOf(NativePath(platform::Utf8Of(lpFileName)));
+    return AttributesOf(platform::NativePathOfWide(lpFileName));
 }

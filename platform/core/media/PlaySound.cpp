@@ -1,5 +1,6 @@
 // PlaySoundW over the process's sound device, with the last file kept converted.
 #include "PlatformApi.h"
+#include "kernel/NativePaths.h"
 #include "kernel/Utf8.h"
 #include "media/SoundCache.h"
 #include "media/SoundDevice.h"
@@ -14,7 +15,7 @@ platform::SoundCache& LastSound() {
 // SND_PURGE with a name stops only that sound.
 BOOL Purge(LPCWSTR pszSound) {
     platform::SoundDevice& device = platform::Sounds();
-    if (!pszSound || device.Playback().source == NativePath(platform::Utf8Of(pszSound))) device.Stop();
+    if (!pszSound || device.Playback().source == platform::NativePathOfWide(pszSound)) device.Stop();
     return TRUE;
 }
 
@@ -26,7 +27,7 @@ BOOL WINAPI PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD fdwSound) {
     if (fdwSound & SND_MEMORY) return FALSE;
     if ((fdwSound & SND_NOSTOP) && device.IsPlaying()) return FALSE;
     if (!device.Open()) return FALSE;
-    std::string path = NativePath(platform::Utf8Of(pszSound));
+    std::string path = platform::NativePathOfWide(pszSound);
     std::shared_ptr<const platform::SoundSamples> sound = LastSound().Get(path, device.Format());
     if (!sound) return FALSE;
     const bool loop = (fdwSound & SND_LOOP) != 0;

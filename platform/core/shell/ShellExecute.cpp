@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "PlatformApi.h"
+#include "kernel/NativePaths.h"
 #include "kernel/Utf8.h"
 
 extern char** environ;
@@ -56,9 +57,9 @@ bool IsWebAddress(std::string_view target) {
 // The file's native path, a relative one taken from `directory` when there is one. A path
 // that starts with '-' is led by "./" so that the opener cannot take it for an option.
 std::string FilePath(LPCWSTR file, LPCWSTR directory) {
-    std::string path = NativePath(Utf8Of(file));
+    std::string path = NativePathOfWide(file);
     if (path.front() == '/') return path;
-    if (directory && *directory) return NativePath(Utf8Of(directory)) + "/" + path;
+    if (directory && *directory) return NativePathOfWide(directory) + "/" + path;
     return path.front() == '-' ? "./" + path : path;
 }
 

@@ -104,6 +104,12 @@ TEST(NativePath, TurnsBackslashesIntoSlashes) {
     EXPECT_EQ("a/b/c/", NativePath("a\\b/c\\"));
 }
 
+// The program's narrow text is one character a byte; the system names files in UTF-8.
+TEST(NativePath, GivesTheSystemUtf8ForCharactersPastAscii) {
+    EXPECT_EQ("/home/Jos\xC3\xA9/.local", NativePath("\\home\\Jos\xE9\\.local"));
+    EXPECT_EQ("\xC3\xBF", NativePath("\xFF"));
+}
+
 TEST_F(FileApiTest, MkdirCreatesOneFolderThatAccessThenFinds) {
     const std::string created = WindowsPath("created");
     EXPECT_EQ(-1, _access(created.c_str(), 0));

@@ -45,6 +45,17 @@ TEST_F(ScoresTest, FirstRunCreatesBothFolderLevelsAndWritesOneLine) {
     EXPECT_EQ((Lines{"00004250 ANNA         Level 3"}), board_.LoadLines());
 }
 
+// A data folder whose name holds an accented letter (named in UTF-8 on disk, as the desktop
+// names it) is the one written to, not a look-alike with the letter's single byte.
+TEST_F(ScoresTest, ADataFolderWithAnAccentedNameIsUsedAsNamed) {
+    const std::string accented = root_ + "/donn\xC3\xA9" "es";
+    std::filesystem::create_directory(accented);
+    SetVariable("XDG_DATA_HOME", accented);
+    EXPECT_TRUE(board_.AddScore(50, "MARIO"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(accented + "/Astrovex/Score/Classifica.txt"));
+    EXPECT_EQ((Lines{"00000050 MARIO"}), board_.LoadLines());
+}
+
 TEST_F(ScoresTest, LoadingWithoutAFileGivesNoLinesAndWritesNothing) {
     EXPECT_EQ(Lines{}, board_.LoadLines());
     EXPECT_FALSE(board_.error);
