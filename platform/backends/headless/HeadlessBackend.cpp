@@ -60,6 +60,8 @@ void HeadlessBackend::PressKey(UINT vk) {
     KeyUp(vk);
 }
 
+void HeadlessBackend::TypeText(const std::wstring& text) { State().input.QueueText(text); }
+
 void HeadlessBackend::MouseMove(HWND window, int x, int y) { QueueMouseAt(window, x, y, WM_MOUSEMOVE); }
 
 void HeadlessBackend::MouseDown(HWND window, int x, int y, MouseButton button) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "backends/Backend.h"
@@ -47,6 +48,9 @@ public:
     void KeyDown(UINT vk);
     void KeyUp(UINT vk);
     void PressKey(UINT vk);  // down then up
+    // Text typed without keys of its own, as another keyboard layout or an input method
+    // delivers it: each character reaches the focus window (or the active window) as WM_CHAR.
+    void TypeText(const std::wstring& text);
     // Mouse positions are client coordinates of `window`; the deepest visible child under the
     // point receives the message, in its own client coordinates.
     void MouseMove(HWND window, int x, int y);

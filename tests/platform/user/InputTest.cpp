@@ -48,6 +48,19 @@ TEST_F(InputTest, KeysGoToTheFocusWindowAndTranslateIntoCharacters) {
                                          {WM_KEYUP, child_, VK_RETURN}}));
 }
 
+TEST_F(InputTest, TextTypedWithoutKeysArrivesAsOneCharacterMessageEach) {
+    SetFocus(child_);
+    Log().Clear();
+    Backend().TypeText(L"\u0416\u03B1y");  // Cyrillic Zhe, Greek alpha, y
+    Backend().PressKey('G');
+    EXPECT_TRUE(SequenceIs(Delivered(), {{WM_CHAR, child_, 0x416},
+                                         {WM_CHAR, child_, 0x3B1},
+                                         {WM_CHAR, child_, 'y'},
+                                         {WM_KEYDOWN, child_, 'G'},
+                                         {WM_CHAR, child_, 'g'},
+                                         {WM_KEYUP, child_, 'G'}}));
+}
+
 TEST_F(InputTest, HeldKeyRepeatsWithThePreviousStateBitAndKeyStateFollowsRetrieval) {
     SetFocus(top_);
     Backend().KeyDown(VK_LEFT);
