@@ -24,6 +24,7 @@ FormMain::~FormMain() {
     fileMenu.reset();
     menuBar.reset();
     ClearAnimations();
+    nameForm.reset();
     leaderboard.clear();
 }
 

@@ -17,6 +17,7 @@
 #include "toolkit/elements/SubMenu.h"
 #include "toolkit/game/FormGames.h"
 #include "toolkit/game/RunStrategies.h"
+#include "toolkit/scores/FormNamePlayer.h"
 
 namespace MyGame {
 
@@ -70,6 +71,8 @@ public:
     SpriteTemplate asteroidBTemplate;
     SpriteTemplate enemyBulletTemplate;
     SpriteTemplate ufoTemplate;
+    // The name form of the last game over; null until the first.
+    std::unique_ptr<OrloUtility::FormNamePlayer> nameForm;
 };
 
 }  // namespace MyGame

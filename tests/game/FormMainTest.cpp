@@ -45,6 +45,7 @@ TEST_F(FormMainTest, ANewGameFormHoldsNothingYet) {
     EXPECT_TRUE(game.bitmapCache.empty());
     EXPECT_TRUE(game.leaderboard.empty());
     EXPECT_EQ(game.player, nullptr);
+    EXPECT_EQ(game.nameForm, nullptr);
     EXPECT_EQ(game.negativeStep, -2);
     EXPECT_EQ(game.positiveStep, 2);
     EXPECT_EQ(game.ufoHitsLeft, 0);
@@ -108,6 +109,7 @@ TEST_F(FormMainTest, DestroyingTheFormReleasesEverythingItOwns) {
     game.exitItem = std::make_unique<OrloUtility::SubMenu>(game.fileMenu.get(), "&Esci");
     game.menuBar->Create();
     game.leaderboard = {"00000050 MARIO"};
+    game.nameForm = std::make_unique<OrloUtility::FormNamePlayer>(kProgram, "Classifica");
 
     DestroyGame(game);
     EXPECT_EQ(platform::CountGdiObjects(), before);
