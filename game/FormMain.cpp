@@ -3,8 +3,32 @@
 namespace MyGame {
 
 FormMain::FormMain(HINSTANCE instance, const std::string& title) : FormGames(instance, title) {
+    SetIcon(kIconResource);
+    BuildMenu();
+    // Now that the menu bar takes its room.
+    FitClientArea();
+    ShowStartScreen();
     // Several keys count as held together: moving and firing at once.
     singleKeyMode = false;
+}
+
+// Every command item hands itself to the form's OnCommand.
+void FormMain::BuildMenu() {
+    using OrloUtility::Menu;
+    using OrloUtility::SubMenu;
+    menuBar = std::make_unique<OrloUtility::MenuBar>(this);
+    fileMenu = std::make_unique<Menu>(menuBar.get(), "&File");
+    exitItem = std::make_unique<SubMenu>(fileMenu.get(), "&Esci");
+    optionsMenu = std::make_unique<Menu>(menuBar.get(), "&Opzioni");
+    joystickItem = std::make_unique<SubMenu>(optionsMenu.get(), "&Abilita Joystick");
+    joystickItem->checkable = true;
+    joystickItem->checked = joystickEnabled;
+    joystickItem->ApplyCheckMark();
+    helpMenu = std::make_unique<Menu>(menuBar.get(), "&?");
+    homeItem = std::make_unique<SubMenu>(helpMenu.get(), "&Home");
+    for (SubMenu* item : {exitItem.get(), joystickItem.get(), homeItem.get()})
+        item->commandCallback = FormGames::ForwardCommand;
+    menuBar->Create();
 }
 
 // The element list only refers to the sprites; it is emptied first so that nothing can reach

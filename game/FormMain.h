@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "game/Assets.h"
 #include "game/GameState.h"
+#include "game/WavePatterns.h"
 #include "game/SpritePlayer.h"
 #include "game/SpriteTemplate.h"
 #include "toolkit/drawing/GdiHandles.h"
@@ -18,16 +20,98 @@
 #include "toolkit/game/FormGames.h"
 #include "toolkit/game/RunStrategies.h"
 #include "toolkit/scores/FormNamePlayer.h"
+#include "toolkit/util/TimeStamp.h"
 
 namespace MyGame {
 
 using SpriteList = std::vector<std::unique_ptr<OrloUtility::Sprite>>;
 
+class SpriteAsteroidi;
+class SpriteBullet;
+class SpriteBulletNemico;
+class SpriteUfo;
+
+// What a poll knows of the joystick: found and described, and where it points (each axis
+// normalised to -100 ... +100 and stored in the position's fields as a signed value).
+struct JoystickRecord {
+    bool ready = false;
+    UINT joystickId = 0;
+    JOYINFO position{};
+    JOYCAPSW capabilities{};
+};
+
 class FormMain : public OrloUtility::FormGames {
 public:
+    // The name shown first in the title bar.
+    static constexpr const char* kGameName = "Astrovex";
+    // What the game is, in one line: on the title screen and at the end of the window title.
+    static constexpr const char* kNoticeLine = "Sparatutto spaziale arcade: abbatti gli UFO!";
+    // The picture of the window and of the name form.
+    static constexpr int kIconResource = 1005;
+
+    // Makes the window with its menu, an 800 by 600 field and the title screen.
     FormMain(HINSTANCE instance, const std::string& title);
     // Releases everything the form owns, then the game form underneath.
     ~FormMain() override;
+
+    // ---- Frame and level rules ----
+
+    // The title screen; the game is then in the Title state.
+    void ShowStartScreen() override;
+    // Builds the current level: its wave, the ship, the status line; then plays.
+    void StartLevel() override;
+    // One frame: the title animation, a step of play, or the end of an interlude.
+    void OnTick() override;
+    // G starts a game on the title, P pauses and resumes, N skips the level, any character
+    // leaves the game-over picture. Always true.
+    bool OnGameChar(WCHAR character) override;
+    // The menu: Esci closes the window, Home opens the home page, Abilita Joystick turns the
+    // joystick on and off with its check mark.
+    void OnCommand(OrloUtility::GUIElement& element) override;
+    // Fills the six templates for the window's field.
+    void LoadTemplates();
+
+    // ---- Spawning and firing ----
+
+    // A sprite of the template's kind, on the field's element list unless it is a player's
+    // bullet; null for an unknown kind.
+    std::unique_ptr<OrloUtility::Sprite> CreateSprite(const SpriteTemplate& kind);
+    SpriteAsteroidi* SpawnAsteroid(const SpriteTemplate& kind);
+    SpriteUfo* SpawnUfo(int periodMs, const SpriteTemplate& kind);
+    // Null when the shot is refused: five bullets in flight, or less than 400 ms since the last.
+    SpriteBullet* FirePlayerBullet(const SpriteTemplate& kind);
+    // Null when refused: eleven enemy bullets in flight, or less than 400 ms since the last.
+    SpriteBulletNemico* FireEnemyBullet(int top, const SpriteTemplate& kind);
+    void AttachFrameAnimation(OrloUtility::Sprite& sprite, const SpriteTemplate& kind);
+
+    // ---- Outcomes ----
+
+    void UfoShotDown();
+    void LevelComplete();
+    void PlayerHit();
+    // Adds the finished game to the leaderboard under the name confirmed last.
+    void RecordScore();
+
+    // ---- Screens ----
+
+    void TitleStep();
+    void ShowPicture(const std::string& path);
+    void DrawHud();
+
+    // ---- Input ----
+
+    void PollInput();
+    // 0 or 1 for a joystick that answers, -1 for none.
+    int FindJoystick();
+    bool ReadJoystick(JoystickRecord& record, UINT joystickId);
+
+    // ---- Assets ----
+
+    // The checked picture, from the cache after the first time; null (after the error box, and
+    // with the window asked to close) when the file fails its check.
+    HBITMAP LoadCheckedBitmap(const std::string& path);
+    // The explosion, when its file passes its check; silence otherwise.
+    void PlayExplosion();
 
     // Deletes every strategy, the frame animations first; the sprites they moved stay.
     void ClearAnimations();
@@ -73,6 +157,25 @@ public:
     SpriteTemplate ufoTemplate;
     // The name form of the last game over; null until the first.
     std::unique_ptr<OrloUtility::FormNamePlayer> nameForm;
+
+private:
+    static constexpr int kUfoHitsPerLevel = 20;
+
+    void BuildMenu();
+    void StartGame();
+    void PlayFrame(int elapsedMs);
+    void InterludeStep();
+    void SpawnWave(const WavePattern& wave);
+    void PlacePlayer();
+    // Moves the ship by (dx, dy) when it stays inside the field.
+    void MovePlayer(int dx, int dy);
+    // Gives the sprite its movement strategy of `periodMs` and files both in the form's lists.
+    template <class Movement, class Kind>
+    Kind* SetMoving(std::unique_ptr<Kind> sprite, const SpriteTemplate& kind, int periodMs, SpriteList& list);
+    // Whether a shot of one kind may be fired now; accepting it restarts its cool-down.
+    static bool TakeShot(bool& firstShot, OrloUtility::TimeStamp& lastShot);
+    void OpenNameForm();
+    void DrawLeaderboardLine();
 };
 
 }  // namespace MyGame

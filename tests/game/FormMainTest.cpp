@@ -35,14 +35,16 @@ protected:
     }
 };
 
-TEST_F(FormMainTest, ANewGameFormHoldsNothingYet) {
+TEST_F(FormMainTest, ANewGameFormShowsTheTitleAndHoldsNothingElseYet) {
     auto& game = MakeGame<FormMain>();
+    EXPECT_EQ(game.state, GameState::Title);
+    EXPECT_GT(game.lineHeight, 0) << "measured for the title screen";
+    EXPECT_EQ(game.bitmapCache.size(), 1u) << "the title picture only";
     EXPECT_TRUE(game.enemies.empty());
     EXPECT_TRUE(game.playerBullets.empty());
     EXPECT_TRUE(game.enemyBullets.empty());
     EXPECT_TRUE(game.frameAnimations.empty());
     EXPECT_TRUE(game.movements.empty());
-    EXPECT_TRUE(game.bitmapCache.empty());
     EXPECT_TRUE(game.leaderboard.empty());
     EXPECT_EQ(game.player, nullptr);
     EXPECT_EQ(game.nameForm, nullptr);
@@ -50,9 +52,7 @@ TEST_F(FormMainTest, ANewGameFormHoldsNothingYet) {
     EXPECT_EQ(game.positiveStep, 2);
     EXPECT_EQ(game.ufoHitsLeft, 0);
     EXPECT_EQ(game.titleRow, 0);
-    EXPECT_EQ(game.lineHeight, 0);
     EXPECT_FALSE(game.joystickEnabled);
-    EXPECT_EQ(game.state, GameState::Building);
     EXPECT_FALSE(game.singleKeyMode) << "moving and firing are held together";
     EXPECT_EQ(game.ufoTemplate.framePeriodMs, 60);
     EXPECT_EQ(game.playerTemplate.kindName, "");

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "user/Menus.h"
 
 #include "PlatformState.h"
@@ -113,6 +115,20 @@ UINT WINAPI GetMenuState(HMENU hMenu, UINT uId, UINT uFlags) {
 int WINAPI GetMenuItemCount(HMENU hMenu) {
     MenuObject* menu = CheckMenu(hMenu);
     return menu ? static_cast<int>(menu->items.size()) : -1;
+}
+
+// The item's text, cut to cchMax - 1 characters and terminated; its length alone when no
+// buffer is given; 0 for an item that is not there.
+int WINAPI GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT flags) {
+    MenuItem* item = State().menus.Item(hMenu, uIDItem, flags);
+    if (!item) return 0;
+    const int length = static_cast<int>(item->text.size());
+    if (!lpString) return length;
+    if (cchMax <= 0) return 0;
+    const int copied = std::min(length, cchMax - 1);
+    std::copy_n(item->text.begin(), copied, lpString);
+    lpString[copied] = L'\0';
+    return copied;
 }
 
 HMENU WINAPI GetSubMenu(HMENU hMenu, int nPos) {

@@ -61,6 +61,20 @@ protected:
     HMENU file_ = nullptr, options_ = nullptr;
 };
 
+TEST_F(MenuTest, ItemTextsByPositionOrCommandCutToTheBuffer) {
+    HMENU bar = GetMenu(window_);
+    wchar_t text[16] = {L'?'};
+    EXPECT_EQ(GetMenuStringW(bar, 1, text, 16, MF_BYPOSITION), 8);
+    EXPECT_STREQ(text, L"&Opzioni");
+    EXPECT_EQ(GetMenuStringW(bar, 1, nullptr, 0, MF_BYPOSITION), 8) << "the length alone";
+    EXPECT_EQ(GetMenuStringW(bar, 1, text, 4, MF_BYPOSITION), 3);
+    EXPECT_STREQ(text, L"&Op");
+    EXPECT_EQ(GetMenuStringW(options_, kJoystick, text, 16, MF_BYCOMMAND), 15);
+    EXPECT_STREQ(text, L"&Abilita Joysti");
+    EXPECT_EQ(GetMenuStringW(bar, 999, text, 16, MF_BYCOMMAND), 0);
+    EXPECT_EQ(GetMenuStringW(reinterpret_cast<HMENU>(0x7777), 0, text, 16, MF_BYPOSITION), 0);
+}
+
 TEST_F(MenuTest, ItemStatesCheckMarksAndMissingItems) {
     EXPECT_EQ(CheckMenuItem(options_, kJoystick, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(MF_UNCHECKED));
     EXPECT_EQ(GetMenuState(options_, kJoystick, MF_BYCOMMAND), static_cast<UINT>(MF_CHECKED));

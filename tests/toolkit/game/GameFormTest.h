@@ -117,6 +117,19 @@ protected:
         return testing::AssertionSuccess();
     }
 
+    // Equal blocks, or where the first difference lies (a whole block would flood the log).
+    static testing::AssertionResult SamePixels(const Pixels& shown, const Pixels& expected) {
+        if (shown.size() != expected.size()) return testing::AssertionFailure() << "different heights";
+        for (std::size_t y = 0; y < shown.size(); ++y) {
+            if (shown[y].size() != expected[y].size()) return testing::AssertionFailure() << "different widths";
+            for (std::size_t x = 0; x < shown[y].size(); ++x)
+                if (shown[y][x] != expected[y][x])
+                    return testing::AssertionFailure() << "first difference at (" << x << ", " << y << "): 0x"
+                                                       << std::hex << shown[y][x] << " instead of 0x" << expected[y][x];
+        }
+        return testing::AssertionSuccess();
+    }
+
 private:
     std::vector<std::unique_ptr<OrloUtility::FormGames>> forms_;
     OrloUtility::OwnedBitmap background_;

@@ -1,0 +1,12 @@
+#include "game/ProcessState.h"
+
+namespace MyGame {
+
+ProcessState& Process() {
+    static ProcessState state;
+    return state;
+}
+
+void ResetProcessState() { Process() = ProcessState{}; }
+
+}  // namespace MyGame
