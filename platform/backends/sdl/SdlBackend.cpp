@@ -6,12 +6,17 @@
 #include "PlatformState.h"
 #include "backends/LocalTime.h"
 #include "backends/sdl/SdlKeys.h"
+#include "backends/sdl/SdlSignals.h"
 #include "kernel/Utf8.h"
 #include "user/WindowTree.h"
 
 namespace platform {
 
 namespace {
+
+void SetProgramHints() {
+    sdl::LeaveSignalsAlone();
+}
 
 // With no display reachable SDL falls back to drivers that show nothing at all; a program started
 // on one would run unseen. They count only when asked for by name (tests ask for "dummy"). True,
@@ -35,6 +40,7 @@ UINT ButtonMessage(Uint8 button, bool down) {
 SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()), startLocalTime_(RealLocalTime()) {}
 
 std::unique_ptr<SdlBackend> SdlBackend::Open() {
+    SetProgramHints();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     if (RefusedInvisibleDriver()) return nullptr;
     SDL_StartTextInput();
