@@ -16,6 +16,10 @@ namespace {
 
 void SetProgramHints() {
     sdl::LeaveSignalsAlone();
+    // Windows keep SDL's plain surface. Given a texture instead, SDL re-creates each window as an
+    // OpenGL one when it first shows (a new native window behind the program's back) and draws
+    // through OpenGL, in software where there is no graphics card.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 }
 
 // With no display reachable SDL falls back to drivers that show nothing at all; a program started

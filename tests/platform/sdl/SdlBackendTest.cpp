@@ -142,13 +142,18 @@ TEST_F(SdlBackendTest, TheCloseButtonClosesTheWindow) {
     EXPECT_FALSE(IsWindow(window_));
 }
 
-TEST_F(SdlBackendTest, InterruptAndTerminateSignalsStillEndTheProgram) {
+TEST_F(SdlBackendTest, SignalsStillEndTheProgramAndWindowsKeepSdlsPlainSurface) {
     // SDL's own handlers would turn them into a quit event that nothing acts on.
     for (int signal : {SIGINT, SIGTERM}) {
         struct sigaction current {};
         ASSERT_EQ(sigaction(signal, nullptr, &current), 0);
         EXPECT_EQ(current.sa_handler, SIG_DFL) << "signal " << signal;
     }
+    // A texture surface would have SDL re-create every window as an OpenGL window on a real
+    // display; the dummy display never tries, so the setting is what can be checked here.
+    const char* acceleration = SDL_GetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION);
+    ASSERT_TRUE(acceleration);
+    EXPECT_STREQ(acceleration, "0");
 }
 
 TEST_F(SdlBackendTest, GetMessageSleepsUntilTheNextTimer) {
