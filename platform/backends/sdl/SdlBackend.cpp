@@ -7,6 +7,7 @@
 #include "backends/LocalTime.h"
 #include "backends/sdl/SdlKeys.h"
 #include "backends/sdl/SdlSignals.h"
+#include "backends/sdl/X11Errors.h"
 #include "kernel/Utf8.h"
 #include "user/WindowTree.h"
 
@@ -45,6 +46,7 @@ SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()), startLocalT
 
 std::unique_ptr<SdlBackend> SdlBackend::Open() {
     SetProgramHints();
+    x11::IgnoreLateWakeUps();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     if (RefusedInvisibleDriver()) return nullptr;
     SDL_StartTextInput();
