@@ -12,8 +12,9 @@ JOBS=${JOBS:-$(nproc)}
 CTEST_ARGS=("$@")
 
 PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
-          g++-mingw-w64-x86-64 mingw-w64-x86-64-dev)
+          libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev fonts-dejavu-core fonts-liberation2
+          g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
+          xvfb x11-utils openbox xdotool imagemagick)
 
 declare -a STEP_NAMES=() STEP_RESULTS=()
 TOTAL_PASSED=0

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "toolkit/drawing/Drawing.h"
 #include "toolkit/drawing/FontInfo.h"
@@ -40,7 +41,9 @@ int TextOffset(HDC context, int itemHeight) {
     if (current) SelectObject(context, current);
     standIn.Release();
     if (!read) return 0;
-    return std::max(0, (itemHeight - static_cast<int>(description.lfHeight)) / 2);
+    // A negative height gives the characters' height rather than the cell's (the usual case for
+    // the system's fonts); either way its size is about one line.
+    return std::max(0, (itemHeight - std::abs(static_cast<int>(description.lfHeight))) / 2);
 }
 
 void DrawFace(Button& button, Drawing& surface, const DRAWITEMSTRUCT& item) {

@@ -1,16 +1,39 @@
 #include "backends/sdl/SdlBackend.h"
 
 #include <algorithm>
+#include <string>
 
 #include "PlatformState.h"
 #include "backends/LocalTime.h"
 #include "backends/sdl/SdlKeys.h"
+#include "backends/sdl/SdlSignals.h"
+#include "backends/sdl/X11Errors.h"
 #include "kernel/Utf8.h"
 #include "user/WindowTree.h"
 
 namespace platform {
 
 namespace {
+
+void SetProgramHints() {
+    sdl::LeaveSignalsAlone();
+    // Windows keep SDL's plain surface. Given a texture instead, SDL re-creates each window as an
+    // OpenGL one when it first shows (a new native window behind the program's back) and draws
+    // through OpenGL, in software where there is no graphics card.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
+
+// With no display reachable SDL falls back to drivers that show nothing at all; a program started
+// on one would run unseen. They count only when asked for by name (tests ask for "dummy"). True,
+// with the video closed again and the reason set, when the driver in use is refused.
+bool RefusedInvisibleDriver() {
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if ((asked && *asked) || (driver != "offscreen" && driver != "dummy")) return false;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_SetError("no X11 or Wayland display found; SDL offered only its %s driver, which shows nothing", driver.c_str());
+    return true;
+}
 
 UINT ButtonMessage(Uint8 button, bool down) {
     UINT message = button == SDL_BUTTON_RIGHT ? WM_RBUTTONDOWN : button == SDL_BUTTON_MIDDLE ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
@@ -22,7 +45,10 @@ UINT ButtonMessage(Uint8 button, bool down) {
 SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()), startLocalTime_(RealLocalTime()) {}
 
 std::unique_ptr<SdlBackend> SdlBackend::Open() {
+    SetProgramHints();
+    x11::IgnoreLateWakeUps();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+    if (RefusedInvisibleDriver()) return nullptr;
     SDL_StartTextInput();
     return std::unique_ptr<SdlBackend>(new SdlBackend());
 }

@@ -15,7 +15,8 @@ namespace platform {
 
 class SdlBackend : public Backend {
 public:
-    // Nothing when no display can be opened (SDL_GetError() tells why).
+    // Nothing when no display can be opened (SDL_GetError() tells why). SDL's drivers that
+    // show nothing (offscreen, dummy) count as no display unless SDL_VIDEODRIVER names them.
     static std::unique_ptr<SdlBackend> Open();
     ~SdlBackend() override;
 

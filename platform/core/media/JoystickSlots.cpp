@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "backends/sdl/SdlSignals.h"
+
 namespace platform {
 
 namespace {
@@ -19,6 +21,7 @@ bool JoystickSlots::OpenSubsystems() {
     // The platform reads joysticks whichever window has the focus, or none; SDL would otherwise
     // hold their state still while a window of the program is open without the focus.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    sdl::LeaveSignalsAlone();
     if (SDL_InitSubSystem(kSubsystems) != 0) return false;
     // Every query updates the devices itself; events nobody takes would only fill SDL's queue.
     SDL_JoystickEventState(SDL_IGNORE);

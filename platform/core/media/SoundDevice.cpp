@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "backends/sdl/SdlSignals.h"
+
 namespace platform {
 
 namespace {
@@ -23,6 +25,7 @@ bool SoundDevice::Open() {
 // Any format the device prefers is taken as it is: each file is converted to it once, instead
 // of SDL converting every buffer while it plays.
 bool SoundDevice::OpenDevice() {
+    sdl::LeaveSignalsAlone();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec wanted{};
     wanted.freq = 44100;

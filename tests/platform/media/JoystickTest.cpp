@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "PlatformApi.h"
+#include "backends/sdl/SdlSignals.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ struct VirtualDevice {
 class JoystickTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        platform::sdl::LeaveSignalsAlone();  // as the platform opens SDL's subsystems
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
         if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "real joysticks are attached and would take the ids";
     }

@@ -2,6 +2,7 @@
 // pixels reach the SDL window surface, SDL's key, text and window events become messages.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 
 #include "HeadlessTest.h"
@@ -139,6 +140,20 @@ TEST_F(SdlBackendTest, TheCloseButtonClosesTheWindow) {
     Pump();
     EXPECT_EQ(Log().Count(WM_CLOSE, window_), 1);
     EXPECT_FALSE(IsWindow(window_));
+}
+
+TEST_F(SdlBackendTest, SignalsStillEndTheProgramAndWindowsKeepSdlsPlainSurface) {
+    // SDL's own handlers would turn them into a quit event that nothing acts on.
+    for (int signal : {SIGINT, SIGTERM}) {
+        struct sigaction current {};
+        ASSERT_EQ(sigaction(signal, nullptr, &current), 0);
+        EXPECT_EQ(current.sa_handler, SIG_DFL) << "signal " << signal;
+    }
+    // A texture surface would have SDL re-create every window as an OpenGL window on a real
+    // display; the dummy display never tries, so the setting is what can be checked here.
+    const char* acceleration = SDL_GetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION);
+    ASSERT_TRUE(acceleration);
+    EXPECT_STREQ(acceleration, "0");
 }
 
 TEST_F(SdlBackendTest, GetMessageSleepsUntilTheNextTimer) {

@@ -126,6 +126,29 @@ TEST_F(PaintingTest, AnOwnerDrawnButtonsOutlineShowsWhetherItIsPressedOrDisabled
     EXPECT_EQ(Pixel(button, 0, 0), kDisabledOutline);
 }
 
+TEST_F(PaintingTest, AnOwnerDrawnButtonsTextSitsInItsMiddle) {
+    Button button(form_.get(), "Colour");
+    button.ownerDrawn = true;
+    button.x = button.y = 10;
+    button.Create();
+    SetFocus(form_->Handle());  // no focus rectangle across the rows searched
+    Backend().PumpUntilIdle();
+
+    // The first and last rows inside the outline where anything but the face shows: the text.
+    const COLORREF face = Pixel(button, 2, 2);
+    int top = -1, bottom = -1;
+    for (int y = 1; y < button.height - 1; ++y) {
+        for (int x = 2; x < button.width - 2; ++x) {
+            if (Pixel(button, x, y) == face) continue;
+            if (top < 0) top = y;
+            bottom = y;
+            break;
+        }
+    }
+    ASSERT_GE(top, 0) << "the text shows";
+    EXPECT_NEAR((top + bottom) / 2, button.height / 2, 3) << "text from row " << top << " to " << bottom;
+}
+
 TEST_F(PaintingTest, ABackgroundColourIsPaintedAtOnceAndAgainOnEveryRepaint) {
     constexpr COLORREF kField = RGB(10, 120, 200);
     form_->SetBackColor(kField);

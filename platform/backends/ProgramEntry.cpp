@@ -1,0 +1,40 @@
+#include "backends/ProgramEntry.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "PlatformState.h"
+#include "backends/sdl/SdlBackend.h"
+
+namespace platform {
+
+namespace {
+
+// Where a program's image is traditionally loaded, which is what its module handle names.
+constexpr std::uintptr_t kProgramImageBase = 0x400000;
+
+void ReportNoDisplay(const char* programName, std::FILE* errors) {
+    const char* reason = SDL_GetError();
+    if (!reason || !*reason) reason = "no reason given";
+    std::fprintf(errors, "%s: cannot open a display (%s): is DISPLAY set?\n", programName, reason);
+    std::fflush(errors);
+}
+
+}  // namespace
+
+HINSTANCE ProgramInstance() { return reinterpret_cast<HINSTANCE>(kProgramImageBase); }
+
+int RunOnDisplay(const char* programName, ProgramEntryPoint entry, std::FILE* errors) {
+    if (!InstallSdlBackend()) {
+        ReportNoDisplay(programName, errors);
+        return kNoDisplayExitCode;
+    }
+    const int exitCode = entry(ProgramInstance(), SW_SHOWDEFAULT);
+    // The display closes here, not during static destruction, whose order nobody controls: the
+    // SDL windows go and SDL lets go of the display while everything it relies on still exists.
+    ResetState(MakeDefaultBackend());
+    return exitCode;
+}
+
+}  // namespace platform

@@ -1,0 +1,113 @@
+# Shared by the showcase's scripts (sourced, not run): a virtual X display with a window
+# manager on it, the showcase started on that display, and waiting by polling, never by
+# guessing a delay. Everything started here is ended by end_x_session, which the caller traps
+# on EXIT.
+#
+# The caller sets WORK (a scratch folder) before calling anything here.
+
+XVFB_PID=""
+WM_PID=""
+SHOWCASE_PID=""
+
+# Says what went wrong and ends the script; with SHOTS set, keeps a picture of the screen then.
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${SHOTS:-}" ] && [ -n "${DISPLAY:-}" ] && import -window root "$SHOTS/failure.png" 2>/dev/null; then
+        echo "the screen at the failure: $SHOTS/failure.png" >&2
+    fi
+    exit 1
+}
+
+# poll_until <seconds> <command...>: runs the command every 50 ms until it succeeds; false
+# when the time runs out first.
+poll_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.05
+    done
+}
+
+# The tools the scripts need; the missing ones are printed.
+missing_tools() {
+    local tool
+    for tool in Xvfb xdpyinfo xwininfo xprop openbox xdotool import; do
+        command -v "$tool" >/dev/null || echo "$tool"
+    done
+}
+
+display_number_known() { grep -q '^[0-9]' "$WORK/display" 2>/dev/null; }
+display_answers() { xdpyinfo >/dev/null 2>&1; }
+
+# Starts Xvfb on a display number it picks itself (so parallel runs never collide), then the
+# window manager, which gives windows their frame and close button and moves the focus to a
+# new window as a desktop does.
+start_x_session() {
+    # The shell truncates the file only once Xvfb has forked: an old number must not be read.
+    rm -f "$WORK/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    XVFB_PID=$!
+    poll_until 10 display_number_known || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+    export DISPLAY=":$(head -n 1 "$WORK/display")"
+    poll_until 10 display_answers || fail "Xvfb does not answer on $DISPLAY: $(cat "$WORK/xvfb.log")"
+    # The start-up command runs once openbox manages windows; one mapped earlier might never be.
+    rm -f "$WORK/wm-ready"
+    openbox --sm-disable --startup "touch $WORK/wm-ready" >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    poll_until 10 test -e "$WORK/wm-ready" || fail "the window manager did not start: $(cat "$WORK/openbox.log")"
+}
+
+# Gone, or a zombie waiting to be reaped by `wait`.
+process_gone() { [ ! -e "/proc/$1" ] || [ "$(sed -E 's/^.*\) ([A-Za-z]).*$/\1/' "/proc/$1/stat" 2>/dev/null)" = Z ]; }
+
+# Ends one process this script started: politely first, then for sure.
+stop_pid() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null
+    poll_until 3 process_gone "$1" || kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+
+end_x_session() {
+    stop_pid "$SHOWCASE_PID"
+    stop_pid "$WM_PID"
+    stop_pid "$XVFB_PID"
+    SHOWCASE_PID=""
+    WM_PID=""
+    XVFB_PID=""
+}
+
+# start_showcase <program> <log file>: starts it in the background, its event log in the file.
+start_showcase() {
+    : >"$2"
+    SDL_AUDIODRIVER=dummy SHOWCASE_LOG="$2" "$1" >"$WORK/showcase.out" 2>"$WORK/showcase.err" &
+    SHOWCASE_PID=$!
+}
+
+# wait_for_log <log file> <line>: until the event log holds exactly that line.
+wait_for_log() {
+    poll_until 10 grep -qxF -- "$2" "$1" ||
+        fail "the showcase never logged '$2'; it logged:"$'\n'"$(sed 's/^/  /' "$1")"$'\n'"its errors: $(tail -n 20 "$WORK/showcase.err")"
+}
+
+# wait_for_exit: waits for the showcase to end by itself and sets EXIT_CODE to its exit code.
+wait_for_exit() {
+    poll_until 10 process_gone "$SHOWCASE_PID" || fail "the showcase did not end"
+    EXIT_CODE=0
+    wait "$SHOWCASE_PID" || EXIT_CODE=$?
+    SHOWCASE_PID=""
+    [ "$EXIT_CODE" -eq 0 ] || echo "the showcase ended with exit code $EXIT_CODE; its errors: $(tail -n 20 "$WORK/showcase.err")" >&2
+}
+
+# The one visible window with this exact title (waits up to 10 s for it).
+window_named() {
+    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+}
+
+# How many of the showcase's windows are visible: a drop-down menu or a message box adds one.
+visible_windows() { xdotool search --onlyvisible --pid "$SHOWCASE_PID" 2>/dev/null | wc -l; }
+has_visible_windows() { [ "$(visible_windows)" -eq "$1" ]; }
+
+# click <window> <x> <y>: a real left click at (x, y) inside the window.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
