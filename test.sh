@@ -11,29 +11,13 @@ ROOT=$(pwd)
 JOBS=${JOBS:-$(nproc)}
 CTEST_ARGS=("$@")
 
-PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev fonts-dejavu-core fonts-liberation2
-          g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
-          xvfb x11-utils openbox xdotool imagemagick)
+source "$ROOT/tools/dependencies.sh"
 
 declare -a STEP_NAMES=() STEP_RESULTS=()
 TOTAL_PASSED=0
 TOTAL_FAILED=0
 
 record() { STEP_NAMES+=("$1"); STEP_RESULTS+=("$2"); }
-
-install_missing_packages() {
-    local missing=()
-    for pkg in "${PACKAGES[@]}"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "== Installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
-        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
 
 # build_and_test <name> <build dir> <cmake args...>
 build_and_test() {
@@ -87,7 +71,7 @@ cross_build_windows() {
 
 mkdir -p build
 overall=0
-if install_missing_packages; then
+if install_missing_packages "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"; then
     record "Dependencies" "ok"
 else
     record "Dependencies" "FAILED"
