@@ -3,7 +3,7 @@
 #include "game/FormMain.h"
 #include "game/SpriteAsteroidi.h"
 #include "toolkit/drawing/Colours.h"
-#include "toolkit/game/GameFormTest.h"
+#include "game/GameScenario.h"
 
 namespace MyGame {
 namespace {
@@ -17,7 +17,7 @@ public:
     std::unique_ptr<SpriteAnim> Clone() const override { return std::make_unique<StandStill>(*this); }
 };
 
-class FormMainTest : public GameFormTest {
+class FormMainTest : public GameScenario {
 protected:
     // An asteroid drawn with the cached picture, listed in `enemies` and on the field.
     void AddAsteroid(FormMain& game, HBITMAP picture) {

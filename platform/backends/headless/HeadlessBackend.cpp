@@ -37,7 +37,7 @@ void HeadlessBackend::PollEvents() { RunScriptDueBy(nowMs_); }
 bool HeadlessBackend::WaitForEvents(std::optional<std::uint64_t> deadlineMs) {
     std::optional<std::uint64_t> next = NextScriptTime();
     if (deadlineMs && (!next || *deadlineMs < *next)) next = deadlineMs;
-    if (!next) {
+    if (!next || *next > options_.waitLimitMs) {
         starved_ = true;
         return false;
     }

@@ -21,6 +21,10 @@ struct HeadlessOptions {
     // The local time the virtual clock starts at.
     SYSTEMTIME startLocalTime{2026, 3, 1, 2, 10, 0, 0, 0};
     SIZE screen{1280, 1024};
+    // A wait that would take the virtual clock past this ends the loop as starved, as a wait
+    // with nothing to wait for does: a test that leaves a modal box unanswered while a timer
+    // runs then fails instead of running forever.
+    std::uint64_t waitLimitMs = 10 * 60 * 1000;
 };
 
 enum class MouseButton { Left, Right, Middle };

@@ -176,6 +176,16 @@ TEST_F(QueueTest, GetMessageWithNothingThatCanEverArriveEndsTheRun) {
     EXPECT_TRUE(Backend().Starved());
 }
 
+TEST_F(QueueTest, WaitingPastTheVirtualTimeLimitEndsTheRunEvenWithATimerRunning) {
+    SetTimer(hwnd_, 1, 60'000, nullptr);
+    MSG msg;
+    int timers = 0;
+    while (GetMessageW(&msg, nullptr, 0, 0)) timers += msg.message == WM_TIMER;
+    EXPECT_EQ(timers, 10) << "every minute up to the ten-minute limit";
+    EXPECT_EQ(static_cast<int>(msg.wParam), platform::kStarvedExitCode);
+    EXPECT_TRUE(Backend().Starved());
+}
+
 TEST_F(QueueTest, ScriptedInputArrivesAtItsVirtualTime) {
     SetFocus(hwnd_);
     Backend().At(1000, [&] { Backend().PressKey('A'); });
