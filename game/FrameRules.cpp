@@ -72,6 +72,9 @@ bool FormMain::OnGameChar(WCHAR character) {
         if (Is(character, 'P')) {
             state = GameState::Paused;
         } else if (Is(character, 'N')) {
+            // A typed character comes outside any frame; the level picture must reach the
+            // window as it does when the last UFO's hit ends the level inside one.
+            BeginFrame(false);
             LevelComplete();
         }
         break;

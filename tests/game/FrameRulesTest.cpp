@@ -121,6 +121,8 @@ TEST_F(FrameRulesTest, NEndsTheLevelAtOnceAndTheNextIsBuiltAfterTheLevelPicture)
     EXPECT_EQ(game.score, 150);
     EXPECT_TRUE(game.elements.empty());
     EXPECT_TRUE(game.movements.empty());
+    EXPECT_TRUE(SamePixels(WindowBlock(game, 100, 200, 600, 200), PictureBlock(game, "livello.bmp", 100, 200, 600, 200)))
+        << "the level picture is on the window at once";
 
     Frames(70);  // 1.4 s
     EXPECT_EQ(game.state, GameState::Interlude);

@@ -17,9 +17,12 @@ std::string Level(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
+// Created when missing (a new account on Linux may not have its data folder yet): without it
+// the score folder would fall back to the working folder, which may not even be writable.
 std::string LocalAppDataFolder() {
     WCHAR path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return {};
     return ToNarrow(path);
 }
 

@@ -50,9 +50,11 @@ TEST_F(ScoresTest, AFolderThatCannotBeCreatedSetsErrorAndWritesNothing) {
     }
 }
 
-// Without a local application-data folder the game keeps its scores below the current folder.
+// When the system names no local application-data folder at all (no data or home folder set),
+// the game keeps its scores below the current folder.
 TEST_F(ScoresTest, WithoutADataFolderTheScoresGoBelowTheCurrentFolder) {
-    SetVariable("XDG_DATA_HOME", root_ + "/missing");
+    SetVariable("XDG_DATA_HOME", std::nullopt);
+    SetVariable("HOME", std::nullopt);
     const std::string work = root_ + "/work";
     std::filesystem::create_directory(work);
     const std::filesystem::path previous = std::filesystem::current_path();

@@ -56,6 +56,20 @@ TEST_F(ScoresTest, ADataFolderWithAnAccentedNameIsUsedAsNamed) {
     EXPECT_EQ((Lines{"00000050 MARIO"}), board_.LoadLines());
 }
 
+// A new account may not have its data folder yet: it is made, rather than the results going
+// to whatever folder the game was started from.
+TEST_F(ScoresTest, AMissingDataFolderIsMadeRatherThanWritingIntoTheWorkingFolder) {
+    const std::string missing = root_ + "/new-account/.local/share";
+    SetVariable("XDG_DATA_HOME", missing);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::create_directory(root_ + "/work");
+    std::filesystem::current_path(root_ + "/work");
+    EXPECT_TRUE(board_.AddScore(50, "MARIO"));
+    std::filesystem::current_path(before);
+    EXPECT_TRUE(std::filesystem::is_regular_file(missing + "/Astrovex/Score/Classifica.txt"));
+    EXPECT_FALSE(std::filesystem::exists(root_ + "/work/Astrovex"));
+}
+
 TEST_F(ScoresTest, LoadingWithoutAFileGivesNoLinesAndWritesNothing) {
     EXPECT_EQ(Lines{}, board_.LoadLines());
     EXPECT_FALSE(board_.error);
