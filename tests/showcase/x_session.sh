@@ -1,9 +1,10 @@
-# Shared by the showcase's scripts (sourced, not run): a virtual X display with a window
-# manager on it, the showcase started on that display, and waiting by polling, never by
-# guessing a delay. Everything started here is ended by end_x_session, which the caller traps
-# on EXIT.
+# Shared by the end-to-end scripts, the showcase's and the game's (sourced, not run): a virtual
+# X display with a window manager on it, the showcase started on that display, and waiting by
+# polling, never by guessing a delay. Everything started here is ended by end_x_session, which
+# the caller traps on EXIT.
 #
-# The caller sets WORK (a scratch folder) before calling anything here.
+# The caller sets WORK (a scratch folder) before calling anything here, and may set FAILURE_SHOT
+# to name the picture a failure keeps (failure.png by default).
 
 XVFB_PID=""
 WM_PID=""
@@ -12,8 +13,9 @@ SHOWCASE_PID=""
 # Says what went wrong and ends the script; with SHOTS set, keeps a picture of the screen then.
 fail() {
     echo "FAIL: $*" >&2
-    if [ -n "${SHOTS:-}" ] && [ -n "${DISPLAY:-}" ] && import -window root "$SHOTS/failure.png" 2>/dev/null; then
-        echo "the screen at the failure: $SHOTS/failure.png" >&2
+    local shot="${SHOTS:-}/${FAILURE_SHOT:-failure.png}"
+    if [ -n "${SHOTS:-}" ] && [ -n "${DISPLAY:-}" ] && import -window root "$shot" 2>/dev/null; then
+        echo "the screen at the failure: $shot" >&2
     fi
     exit 1
 }
@@ -45,8 +47,10 @@ display_answers() { xdpyinfo >/dev/null 2>&1; }
 # new window as a desktop does.
 start_x_session() {
     # The shell truncates the file only once Xvfb has forked: an old number must not be read.
+    # Without -noreset the server resets whenever its last client leaves, and a client that
+    # connects meanwhile (the window manager, right after xdpyinfo) is turned away.
     rm -f "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     poll_until 10 display_number_known || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
     export DISPLAY=":$(head -n 1 "$WORK/display")"

@@ -1,0 +1,471 @@
+#!/usr/bin/env bash
+# The game played end to end with real X input under a virtual display, checked by what its
+# window shows: regions of screenshots are compared with the shipped pictures, or their pixels
+# of one colour counted. Never a golden picture of the whole screen: the field is random.
+#
+#   play         the title screen with its blinking prompt; G starts level 1 with the ship, the
+#                status line and the field where they belong; Space fires, Left moves the ship,
+#                P pauses and resumes, N shows the level picture and then level 2; the Opzioni
+#                menu flips the joystick's check mark; File / Esci ends the program with 0.
+#   leaderboard  with no leaderboard yet: holding Up flies the ship into the UFOs until the
+#                three lives are gone, the name typed in the Classifica window is the file's
+#                one line, a key goes back to the title, which now shows the line; the frame's
+#                close button ends the program with 0.
+#   start        from a folder without the pictures: the "Errore" box, Enter, exit code 1; and
+#                with no display at all, one line on stderr and exit code 2.
+#
+# Screenshots are kept in the screenshot folder as game-*.png (game-failure-<run>.png when a
+# step fails).
+#
+# Usage: game_e2e.sh <game program> <picture folder> <screenshot folder> <play|leaderboard|start>
+set -uo pipefail
+# Absolute: the game runs from working folders of its own.
+PROGRAM=$(readlink -f "$1")
+IMAGES=$(readlink -f "$2")
+SHOTS=$3
+RUN=$4
+HERE=$(cd "$(dirname "$0")" && pwd)
+WORK=$(mktemp -d)
+FAILURE_SHOT=game-failure-$RUN.png
+GAME_PID=""
+# shellcheck source=../../showcase/x_session.sh
+source "$HERE/../../showcase/x_session.sh"
+trap 'stop_pid "$GAME_PID"; end_x_session; rm -rf "$WORK"' EXIT
+trap 'exit 1' INT TERM HUP  # a signal ends the script through the EXIT trap too
+
+# In the sanitizer build: what system libraries leak is theirs to fix, not this test's to report.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$HERE/../../showcase/lsan.supp:print_suppressions=0"
+
+MISSING=$( (missing_tools; for tool in convert compare identify; do command -v "$tool" >/dev/null || echo "$tool"; done) | tr '\n' ' ')
+if [ -n "$MISSING" ]; then
+    echo "SKIP: not installed: $MISSING(./test.sh installs them)"
+    exit 77
+fi
+
+TITLE="Astrovex Sparatutto spaziale arcade: abbatti gli UFO!"
+FIELD_HEIGHT=600
+# Where the ship starts: centred on the bottom edge of the field.
+SHIP=(368 485)
+SHIP_SIZE=64x115
+
+# ---- The game's process ----
+
+# start_game <working folder> <data folder>: the game runs from the folder, its leaderboard
+# under the data folder, which exists as a user's does: the game makes only its own folders in it.
+start_game() {
+    mkdir -p "$2" || fail "cannot make the data folder $2"
+    (cd "$1" && XDG_DATA_HOME="$2" SDL_AUDIODRIVER=dummy exec "$PROGRAM") >"$WORK/game.out" 2>"$WORK/game.err" &
+    GAME_PID=$!
+}
+
+game_running() { ! process_gone "$GAME_PID"; }
+
+# Waits for the game to end by itself and sets EXIT_CODE.
+wait_for_game_exit() {
+    poll_until 10 process_gone "$GAME_PID" || fail "the game did not end; $(game_errors)"
+    EXIT_CODE=0
+    wait "$GAME_PID" || EXIT_CODE=$?
+    GAME_PID=""
+}
+# The end of what the game wrote on stderr, for a failure's message.
+game_errors() { echo "its errors: $(tail -n 20 "$WORK/game.err")"; }
+
+# The game's main window: WINDOW, and CLIENT_TOP, where its 800 by 600 field starts below the
+# menu bar inside it.
+find_game_window() {
+    WINDOW=$(window_named "$TITLE")
+    [ -n "$WINDOW" ] || fail "the game window did not appear; $(game_errors)"
+    local height
+    height=$(xwininfo -id "$WINDOW" | awk '/Height:/ {print $NF}')
+    CLIENT_TOP=$((height - FIELD_HEIGHT))
+    [ "$CLIENT_TOP" -gt 0 ] || fail "the game window is $height pixels high: no room for a menu bar above the field"
+}
+
+# How many of the game's windows are visible: a drop-down menu or the name form adds one.
+game_windows() { xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | wc -l; }
+has_game_windows() { [ "$(game_windows)" -eq "$1" ]; }
+# The game's visible window that is not the main one.
+other_game_window() { xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | grep -vx "$WINDOW" | head -n 1; }
+
+# ---- Pictures ----
+
+# grab <name>: the game window as it is now, in $WORK/<name>.png.
+grab() { import -window "$WINDOW" "$WORK/$1.png" 2>"$WORK/import.err" || fail "cannot take a screenshot: $(cat "$WORK/import.err")"; }
+# keep <name> [<artefact name>]: the last picture of that name becomes an artefact.
+keep() {
+    local kept=$SHOTS/game-${2:-$1}.png
+    cp "$WORK/$1.png" "$kept" || fail "cannot keep the screenshot $1"
+    echo "screenshot: $kept"
+}
+# A whole-screen picture, kept at once: for windows of the game other than the main one.
+shoot_screen() {
+    import -window root "$SHOTS/game-$1.png" || fail "cannot take the screenshot $1"
+    echo "screenshot: $SHOTS/game-$1.png"
+}
+
+# field <x> <y> <width> <height>: the geometry of that block of the field in a window
+# screenshot; picture <x> <y> <width> <height>: the same block in a picture file.
+field() { echo "$3x$4+$1+$(($2 + CLIENT_TOP))"; }
+picture() { echo "$3x$4+$1+$2"; }
+
+# count_differing <image> <geometry> <image> <geometry>: sets DIFFERING to how many pixels of the
+# two blocks differ.
+count_differing() {
+    DIFFERING=$(compare -metric AE "$1[$2]" "$3[$4]" null: 2>&1)
+    [[ $DIFFERING =~ ^[0-9]+$ ]] || fail "cannot compare $1[$2] with $3[$4]: $DIFFERING"
+}
+same_block() { count_differing "$@" && [ "$DIFFERING" -eq 0 ]; }
+
+# count_colour <image> <geometry> <colour>: sets COUNT to how many pixels of the block have
+# exactly that colour (not black).
+count_colour() {
+    COUNT=$(convert "$1[$2]" -alpha off -fill black +opaque "$3" -fill white -opaque "$3" \
+        -format '%[fx:int(mean*w*h+0.5)]' info: 2>&1)
+    [[ $COUNT =~ ^[0-9]+$ ]] || fail "cannot count the $3 pixels of $1[$2]: $COUNT"
+}
+
+# count_plus_signs <image> <geometry>: sets COUNT to how many white 3 by 3 plus signs with black
+# corners the block holds: the ship's bullet, a shape no picture of the game has.
+count_plus_signs() {
+    COUNT=$(convert "$1[$2]" -alpha off -fill black +opaque white \
+        -morphology HitAndMiss '3x3: 0,1,0 1,1,1 0,1,0' -format '%[fx:int(mean*w*h+0.5)]' info: 2>&1)
+    [[ $COUNT =~ ^[0-9]+$ ]] || fail "cannot look for plus signs in $1[$2]: $COUNT"
+}
+
+# ship_over_field <x> <y> <file>: the ship as the game draws it there on an empty field, its
+# black pixels letting the field show through.
+ship_over_field() {
+    convert "$IMAGES/blank.bmp" -crop "$SHIP_SIZE+$1+$2" +repage \( "$IMAGES/player.bmp" -transparent black \) \
+        -composite "$3" || fail "cannot draw the expected ship"
+}
+
+# ---- Keys and the mouse ----
+
+focus_game() { xdotool windowactivate --sync "$WINDOW" >/dev/null 2>&1 || fail "cannot focus the game window"; }
+
+# hold <key> / release <key>: the game reads held keys once a frame, so a tap could fall between
+# two frames; holding a key lets at least one frame see it.
+hold() { xdotool keydown "$1"; }
+release() { xdotool keyup "$1"; }
+
+# open_menu <Alt key>: opens a menu of the bar from the keyboard and waits for its drop-down.
+open_menu() {
+    local before
+    before=$(game_windows)
+    xdotool key "alt+$1"
+    poll_until 10 has_game_windows $((before + 1)) || fail "Alt+$1 opened no drop-down"
+    DROP_DOWN=$(other_game_window)
+}
+
+# ---- Waiting for what the window shows ----
+
+# Each takes a new screenshot; a poll repeats them until they hold.
+
+title_shown() { grab title && same_block "$WORK/title.png" "$(field 0 30 800 210)" "$IMAGES/logo.bmp" "$(picture 0 30 800 210)"; }
+# The prompt's text in one colour over its blue bar.
+prompt_in() {
+    grab "prompt-$1" || return 1
+    count_colour "$WORK/prompt-$1.png" "$(field 480 570 320 20)" "$2"
+    [ "$COUNT" -ge 50 ] || return 1
+    count_colour "$WORK/prompt-$1.png" "$(field 480 570 320 20)" "rgb(0,0,255)"
+    [ "$COUNT" -ge 4000 ]
+}
+# The top 20 rows of the field: a white bar, which holds a leaderboard line.
+leaderboard_line_shown() {
+    grab title-leaderboard || return 1
+    same_block "$WORK/title-leaderboard.png" "$(field 0 30 800 210)" "$IMAGES/logo.bmp" "$(picture 0 30 800 210)" || return 1
+    count_colour "$WORK/title-leaderboard.png" "$(field 0 0 800 20)" white
+    [ "$COUNT" -ge 8000 ]
+}
+# The status line's texts: white pixels in its left, middle and right parts.
+status_line_shown() {
+    local part
+    for part in 0 300 600; do
+        count_colour "$1" "$(field "$part" 0 200 20)" white
+        [ "$COUNT" -ge 20 ] || return 1
+    done
+}
+# Level 1 as it starts: the ship at its place, the status line, the lower left of the field
+# empty (the asteroids start at the top, the UFOs in the upper third).
+level_started() {
+    grab level1 || return 1
+    same_block "$WORK/level1.png" "$(field "${SHIP[@]}" 64 115)" "$WORK/ship-at-start.png" "$SHIP_SIZE+0+0" || return 1
+    status_line_shown "$WORK/level1.png" || return 1
+    same_block "$WORK/level1.png" "$(field 0 350 300 250)" "$IMAGES/blank.bmp" "$(picture 0 350 300 250)"
+}
+# A bullet in the column above the middle of the ship's top edge, below the status line.
+bullet_above_ship() {
+    grab fired || return 1
+    local column
+    column=$(field $((SHIP[0] + 32 - 5)) 21 13 $((SHIP[1] - 21)))
+    count_plus_signs "$WORK/fired.png" "$column"
+    [ "$COUNT" -gt "$PLUS_SIGNS_OF_FIELD" ]
+}
+ship_left_its_place() {
+    grab moving || return 1
+    ! same_block "$WORK/moving.png" "$(field "${SHIP[@]}" 64 115)" "$WORK/ship-at-start.png" "$SHIP_SIZE+0+0"
+}
+# ship_found_left_of_start <screenshot>: sets SHIP_X to where the ship is on its starting row,
+# left of its start, whole and on an empty field; false when it is nowhere there.
+ship_found_left_of_start() {
+    for ((SHIP_X = SHIP[0] - 2; SHIP_X >= 0; SHIP_X -= 2)); do
+        ship_over_field "$SHIP_X" "${SHIP[1]}" "$WORK/ship-moved.png"
+        same_block "$1" "$(field "$SHIP_X" "${SHIP[1]}" 64 115)" "$WORK/ship-moved.png" "$SHIP_SIZE+0+0" && return 0
+    done
+    return 1
+}
+# Still level 1 and in play, not behind a picture: the status line's right part as it started.
+level1_status() { same_block "$1" "$(field 600 0 200 20)" "$WORK/level1.png" "$(field 600 0 200 20)"; }
+# two_shots_300ms_apart <name>: sets DIFFERING to how many pixels of the field changed between
+# them.
+two_shots_300ms_apart() {
+    grab "$1-a" || return 1
+    sleep 0.3
+    grab "$1-b" || return 1
+    count_differing "$WORK/$1-a.png" "$(field 0 0 800 600)" "$WORK/$1-b.png" "$(field 0 0 800 600)"
+}
+frozen() { two_shots_300ms_apart paused && [ "$DIFFERING" -eq 0 ] && level1_status "$WORK/paused-a.png"; }
+moving_again() { two_shots_300ms_apart resumed && [ "$DIFFERING" -gt 0 ] && level1_status "$WORK/resumed-b.png"; }
+# The level picture covers the whole field (the top-left corner holds the game's own markers).
+level_picture_shown() {
+    grab level-picture && same_block "$WORK/level-picture.png" "$(field 0 1 800 599)" "$IMAGES/livello.bmp" "$(picture 0 1 800 599)"
+}
+replay_picture_shown() {
+    grab replay && same_block "$WORK/replay.png" "$(field 0 1 800 599)" "$IMAGES/replay.bmp" "$(picture 0 1 800 599)"
+}
+# Level 2 is played: the status line is back and its right part ("Level: 2") is not level 1's.
+level2_started() {
+    grab level2 || return 1
+    status_line_shown "$WORK/level2.png" && ! level1_status "$WORK/level2.png"
+}
+name_form_open() { xdotool search --onlyvisible --name '^Classifica$' >/dev/null 2>&1; }
+name_form_gone() { ! name_form_open; }
+
+# ---- The runs ----
+
+# play_folder <name>: a working folder of its own beside the game's pictures.
+play_folder() {
+    mkdir -p "$WORK/$1" && ln -s "$IMAGES" "$WORK/$1/images_games" || fail "cannot make the working folder $1"
+}
+
+check_title_screen() {
+    poll_until 10 title_shown || fail "the title screen never showed logo.bmp (first 800x210 below row 30 differ by $DIFFERING pixels)"
+    keep title
+    # The notice line is yellow text over the logo, which has no pure yellow there.
+    local logo_yellow
+    count_colour "$IMAGES/logo.bmp" "$(picture 210 245 400 30)" "rgb(255,255,0)"
+    logo_yellow=$COUNT
+    count_colour "$WORK/title.png" "$(field 210 245 400 30)" "rgb(255,255,0)"
+    [ "$COUNT" -ge $((logo_yellow + 50)) ] || fail "the notice line is not yellow: $COUNT yellow pixels, the logo has $logo_yellow"
+    poll_until 5 prompt_in red "rgb(255,0,0)" || fail "the prompt never showed red text on its blue bar"
+    keep prompt-red
+    poll_until 5 prompt_in white white || fail "the prompt never turned white on its blue bar"
+    keep prompt-white
+    echo "ok: the title screen, its notice line and the blinking prompt"
+}
+
+play_level_1() {
+    ship_over_field "${SHIP[@]}" "$WORK/ship-at-start.png"
+    focus_game
+    xdotool type g
+    poll_until 10 level_started || fail "G did not start level 1 with the ship at ${SHIP[*]}, the status line and an empty field below"
+    keep level1
+    echo "ok: level 1 started"
+
+    # Firing first, while the ship is still where it started.
+    count_plus_signs "$IMAGES/blank.bmp" "$(picture $((SHIP[0] + 32 - 5)) 21 13 $((SHIP[1] - 21)))"
+    PLUS_SIGNS_OF_FIELD=$COUNT
+    hold space
+    poll_until 10 bullet_above_ship || fail "Space fired no bullet above the ship"
+    release space
+    keep fired
+    echo "ok: Space fires"
+
+    hold Left
+    poll_until 5 ship_left_its_place || fail "holding Left did not move the ship"
+    release Left
+    # A frame or two for the last step of the move.
+    sleep 0.1
+    grab moved
+    keep moved
+    level1_status "$WORK/moved.png" || fail "the ship moved but the status line changed: a life lost?"
+    ship_found_left_of_start "$WORK/moved.png" || fail "the ship is not on its row left of where it started"
+    echo "ok: Left moves the ship (by $((SHIP[0] - SHIP_X)) pixels)"
+
+    xdotool type p
+    poll_until 5 frozen || fail "P did not pause the game: $DIFFERING pixels changed in 300 ms"
+    keep paused-a
+    keep paused-b
+    xdotool type p
+    poll_until 5 moving_again || fail "P did not resume the game"
+    keep resumed-b
+    echo "ok: P pauses and resumes"
+
+    xdotool type n
+    poll_until 3 level_picture_shown || fail "N did not show livello.bmp over the field (it differs by $DIFFERING pixels)"
+    keep level-picture
+    poll_until 5 level2_started || fail "level 2 did not start after the level picture"
+    keep level2
+    echo "ok: N shows the level picture, then level 2"
+}
+
+# The joystick item's check mark, seen on its drop-down: set once, cleared again.
+toggle_joystick() {
+    # Paused, the ship cannot be hit meanwhile and end the game.
+    xdotool type p
+    poll_until 5 paused_in_level2 || fail "P did not pause level 2"
+    open_menu o
+    import -window "$DROP_DOWN" "$WORK/menu-unchecked.png" || fail "cannot take a screenshot of the Opzioni menu"
+    keep menu-unchecked
+    xdotool key a
+    poll_until 5 has_game_windows 1 || fail "A did not close the Opzioni menu"
+    open_menu o
+    import -window "$DROP_DOWN" "$WORK/menu-checked.png" || fail "cannot take a screenshot of the Opzioni menu"
+    keep menu-checked
+    # Only the mark changes, left of the item's text.
+    local width height
+    width=$(identify -format %w "$WORK/menu-checked.png")
+    height=$(identify -format %h "$WORK/menu-checked.png")
+    same_block "$WORK/menu-unchecked.png" "$((width - 30))x$height+30+0" "$WORK/menu-checked.png" "$((width - 30))x$height+30+0" ||
+        fail "the Opzioni menu changed beyond its check mark ($DIFFERING pixels)"
+    count_differing "$WORK/menu-unchecked.png" "30x$height+0+0" "$WORK/menu-checked.png" "30x$height+0+0"
+    [ "$DIFFERING" -gt 0 ] || fail "Abilita Joystick shows no check mark after A"
+    xdotool key a
+    poll_until 5 has_game_windows 1 || fail "A did not close the Opzioni menu"
+    open_menu o
+    import -window "$DROP_DOWN" "$WORK/menu-unchecked-again.png" || fail "cannot take a screenshot of the Opzioni menu"
+    keep menu-unchecked-again
+    same_block "$WORK/menu-unchecked.png" "${width}x$height+0+0" "$WORK/menu-unchecked-again.png" "${width}x$height+0+0" ||
+        fail "a second A did not clear the check mark ($DIFFERING pixels differ from before)"
+    xdotool key Escape
+    poll_until 5 has_game_windows 1 || fail "Escape did not close the Opzioni menu"
+    echo "ok: Opzioni / Abilita Joystick sets and clears its check mark"
+}
+paused_in_level2() { two_shots_300ms_apart paused2 && [ "$DIFFERING" -eq 0 ] && status_line_shown "$WORK/paused2-a.png"; }
+
+exit_from_menu() {
+    open_menu f
+    xdotool key e
+    wait_for_game_exit
+    [ "$EXIT_CODE" -eq 0 ] || fail "File / Esci ended the game with exit code $EXIT_CODE; $(game_errors)"
+    echo "ok: File / Esci ends the game with 0"
+}
+
+run_play() {
+    play_folder play
+    start_game "$WORK/play" "$WORK/play-data"
+    find_game_window
+    check_title_screen
+    play_level_1
+    toggle_joystick
+    exit_from_menu
+}
+
+# The close button of the frame the window manager draws: the rightmost button of its title bar.
+click_close_button() {
+    local left top width extents right titleHeight
+    left=$(xwininfo -id "$WINDOW" | awk '/Absolute upper-left X/ {print $NF}')
+    top=$(xwininfo -id "$WINDOW" | awk '/Absolute upper-left Y/ {print $NF}')
+    width=$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $NF}')
+    extents=$(xprop -id "$WINDOW" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r _ right titleHeight _ <<<"$extents"
+    xdotool mousemove $((left + width + right - 10)) $((top - titleHeight / 2)) click 1
+}
+
+run_leaderboard() {
+    play_folder leaderboard
+    local data=$WORK/leaderboard-data
+    start_game "$WORK/leaderboard" "$data"
+    find_game_window
+    poll_until 10 title_shown || fail "the title screen did not appear"
+    # With no leaderboard the first blink leaves the logo's top rows as they are.
+    poll_until 5 prompt_in red "rgb(255,0,0)" || fail "the prompt never blinked red"
+    same_block "$WORK/prompt-red.png" "$(field 3 0 797 20)" "$IMAGES/logo.bmp" "$(picture 3 0 797 20)" ||
+        fail "with no leaderboard the top rows of the title are not the logo's ($DIFFERING pixels differ)"
+    keep prompt-red title-no-leaderboard
+    echo "ok: no leaderboard line on the title with no leaderboard"
+
+    # The UFOs fly in rows from the top down: a ship held at the top runs into them when
+    # their row comes round, or into an asteroid starting its fall, life after life.
+    focus_game
+    xdotool type g
+    hold Up
+    local started=$SECONDS
+    poll_until 180 replay_picture_shown || fail "the ship lost no life in 3 minutes, or replay.bmp was not shown over the field"
+    keep replay
+    echo "ok: a life lost shows the replay picture"
+    poll_until $((180 - (SECONDS - started))) name_form_open || fail "the Classifica window did not open within 3 minutes"
+    release Up
+    echo "ok: three lives lost in $((SECONDS - started)) s"
+    local form
+    form=$(window_named Classifica)
+    [ "$(xwininfo -id "$form" | awk '/Width:/ {print $NF}')x$(xwininfo -id "$form" | awk '/Height:/ {print $NF}')" = 250x150 ] ||
+        fail "the Classifica window is not 250x150: $(xwininfo -id "$form" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
+    grab game-over
+    same_block "$WORK/game-over.png" "$(field 0 30 800 150)" "$IMAGES/gameover.bmp" "$(picture 0 30 800 150)" ||
+        fail "gameover.bmp is not shown behind the Classifica window ($DIFFERING pixels differ)"
+    shoot_screen name-form
+    echo "ok: the third life lost shows gameover.bmp and the Classifica window"
+
+    # The window has the focus in its name field: the name is typed straight away.
+    xdotool type --delay 30 mario
+    xdotool key Return
+    poll_until 10 name_form_gone || fail "Enter did not close the Classifica window"
+    local file=$data/Astrovex/Score/Classifica.txt
+    poll_until 5 test -s "$file" || fail "no leaderboard file at $file; $(game_errors)"
+    cmp -s "$file" <(printf '00000000 MARIO        Level 1\r\n') ||
+        fail "the leaderboard file is not one line for MARIO: $(od -c "$file" | head -n 5)"
+    echo "ok: the name is on the leaderboard"
+
+    focus_game
+    xdotool type x
+    poll_until 10 title_shown || fail "a key after the game over did not bring back the title screen"
+    poll_until 10 leaderboard_line_shown || fail "the title screen shows no leaderboard line (a white bar in its top rows)"
+    keep title-leaderboard
+    echo "ok: a key goes back to the title, which shows the leaderboard line"
+
+    click_close_button
+    wait_for_game_exit
+    [ "$EXIT_CODE" -eq 0 ] || fail "closed with the close button, the game ended with exit code $EXIT_CODE; $(game_errors)"
+    echo "ok: the close button ends the game with 0"
+}
+
+expect_no_display_message() {
+    local code=0
+    mkdir -p "$WORK/runtime"
+    (cd "$WORK/play" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER XDG_RUNTIME_DIR="$WORK/runtime" "$PROGRAM") \
+        >"$WORK/nodisplay.out" 2>"$WORK/nodisplay.err" || code=$?
+    [ "$code" -eq 2 ] || fail "with no display the exit code is $code, not 2"
+    [ "$(wc -l <"$WORK/nodisplay.err")" -eq 1 ] && grep -q '^astrovex: cannot open a display' "$WORK/nodisplay.err" ||
+        fail "with no display stderr should be one line saying so; it was: $(cat "$WORK/nodisplay.err")"
+    echo "ok: no display: $(cat "$WORK/nodisplay.err")"
+}
+
+run_start() {
+    play_folder play
+    expect_no_display_message
+    start_x_session
+    mkdir -p "$WORK/no-pictures"
+    start_game "$WORK/no-pictures" "$WORK/start-data"
+    local box
+    box=$(window_named Errore)
+    [ -n "$box" ] || fail "no Errore box appeared without the pictures; $(game_errors)"
+    shoot_screen error-box
+    game_running || fail "the game ended while its Errore box was up"
+    xdotool windowactivate --sync "$box" >/dev/null 2>&1
+    xdotool key Return
+    wait_for_game_exit
+    [ "$EXIT_CODE" -eq 1 ] || fail "without the pictures the exit code is $EXIT_CODE, not 1; $(game_errors)"
+    echo "ok: without the pictures, the Errore box and exit code 1"
+}
+
+mkdir -p "$SHOTS" || fail "cannot make $SHOTS"
+# A failure's picture from an earlier run would tell of a failure this one did not have.
+rm -f "${SHOTS:?}/$FAILURE_SHOT"
+case $RUN in
+play) start_x_session && run_play ;;
+leaderboard) start_x_session && run_leaderboard ;;
+start) run_start ;;
+*) fail "unknown run '$RUN': play, leaderboard or start" ;;
+esac
+echo "game end to end, $RUN: passed"
