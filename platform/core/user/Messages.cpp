@@ -26,9 +26,14 @@ std::optional<MSG> Fetch(HWND window, UINT first, UINT last, bool remove) {
     return state.timers.TakeDue(window, first, last, remove, CurrentBackend().MonotonicMs());
 }
 
-// Fills what the retrieval paths leave out and remembers the message time.
+// Fills what the retrieval paths leave out and remembers the message time. Only the messages
+// made at retrieval get the time now: a key or click keeps the time it happened at, even when
+// that was the clock's very first millisecond, so it still matches what TranslateMessage
+// remembers of it.
 void Deliver(MSG& out, MSG msg) {
-    if (msg.time == 0) msg.time = Now();
+    if (msg.message == WM_PAINT || msg.message == WM_TIMER) {
+        if (msg.time == 0) msg.time = Now();
+    }
     if (msg.message == WM_PAINT || msg.message == WM_TIMER) msg.pt = State().input.CursorPos();
     State().queue.lastMessageTime = msg.time;
     out = msg;
