@@ -1,6 +1,7 @@
 // Keyboard and mouse input: routing to the focus window and the window under the pointer,
 // key parameters, characters, double clicks, focus changes and hot keys.
 #include "HeadlessTest.h"
+#include "PlatformState.h"
 
 namespace {
 
@@ -59,6 +60,22 @@ TEST_F(InputTest, TextTypedWithoutKeysArrivesAsOneCharacterMessageEach) {
                                          {WM_KEYDOWN, child_, 'G'},
                                          {WM_CHAR, child_, 'g'},
                                          {WM_KEYUP, child_, 'G'}}));
+}
+
+// A keyboard that types its own text (a dead key, an Italian layout) sends the key, then the
+// text it typed; the text belongs to that key even when the key came in the clock's very first
+// millisecond and is taken later.
+TEST_F(InputTest, TextTypedByAKeyBelongsToItWhenTheKeyCameAtTimeZero) {
+    SetFocus(child_);
+    Log().Clear();
+    ASSERT_EQ(Backend().MonotonicMs(), 0u);
+    platform::State().input.QueueKey('E', true, true);
+    platform::State().input.QueueText(L"\u00E8");
+    platform::State().input.QueueKey('E', false, true);
+    Backend().AdvanceClock(5);
+    EXPECT_TRUE(SequenceIs(Delivered(), {{WM_KEYDOWN, child_, 'E'},
+                                         {WM_CHAR, child_, 0xE8},
+                                         {WM_KEYUP, child_, 'E'}}));
 }
 
 TEST_F(InputTest, HeldKeyRepeatsWithThePreviousStateBitAndKeyStateFollowsRetrieval) {
