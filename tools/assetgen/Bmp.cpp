@@ -14,10 +14,6 @@ void Put32(Bytes& out, std::uint32_t value) {
     Put16(out, value >> 16);
 }
 
-void PutBig32(Bytes& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
-
 Bytes EncodeBmp(const Image& image) {
     constexpr std::uint32_t kHeaders = 14 + 40;
     constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dots per inch

@@ -25,9 +25,8 @@ Bytes EncodeIco(const std::vector<Image>& images);
 // False when the file cannot be written whole.
 bool WriteFile(const std::filesystem::path& path, const Bytes& bytes);
 
-// Little-endian and big-endian integers appended to a byte buffer.
+// Little-endian integers appended to a byte buffer.
 void Put16(Bytes& out, std::uint32_t value);
 void Put32(Bytes& out, std::uint32_t value);
-void PutBig32(Bytes& out, std::uint32_t value);
 
 }  // namespace assetgen
