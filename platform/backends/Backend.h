@@ -45,6 +45,8 @@ public:
     virtual void OnWindowMoved(HWND) {}
     virtual void OnWindowTextChanged(HWND) {}
     virtual void OnWindowIconChanged(HWND) {}
+    // The program made a top-level window the active one (the desktop should show it so).
+    virtual void OnWindowActivated(HWND) {}
     // The cursor the pointer shows changed.
     virtual void OnCursorChanged(HCURSOR) {}
 };

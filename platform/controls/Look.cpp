@@ -1,5 +1,7 @@
 #include "controls/Look.h"
 
+#include <algorithm>
+
 #include <array>
 
 namespace platform::look {
@@ -61,11 +63,11 @@ HBRUSH ParentColours(HWND control, HDC dc, UINT message) {
                                                  reinterpret_cast<LPARAM>(control)));
 }
 
-SIZE MeasureText(const std::wstring& text, HFONT font) {
+SIZE MeasureText(const std::wstring& text, HFONT font, int wrapWidth) {
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
-    RECT measured{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);
+    RECT measured{0, 0, std::max(0, wrapWidth), 0};
+    DrawTextW(dc, text.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX | (wrapWidth > 0 ? DT_WORDBREAK : 0));
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return {measured.right, measured.bottom};

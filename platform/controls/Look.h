@@ -32,8 +32,9 @@ void RoundedBox(HDC dc, const RECT& rect, COLORREF face, COLORREF border, int bo
 // Asks the control's parent for its colours (WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, ...): the
 // parent sets them in `dc` and answers with the brush to fill with (null when it gives none).
 HBRUSH ParentColours(HWND control, HDC dc, UINT message);
-// The size a text takes in `font`, its line breaks kept, no access-key prefixes.
-SIZE MeasureText(const std::wstring& text, HFONT font);
+// The size a text takes in `font`, its line breaks kept, no access-key prefixes; with a
+// `wrapWidth`, also broken between words to lines no wider than that where words allow.
+SIZE MeasureText(const std::wstring& text, HFONT font, int wrapWidth = 0);
 // The font a control draws with: the one it was given (WM_SETFONT), else the dialog font.
 HFONT FontOf(HWND control, HFONT given);
 

@@ -3,6 +3,7 @@
 #include "PlatformState.h"
 #include "controls/Look.h"
 #include "controls/MenuLook.h"
+#include "user/NonClient.h"
 #include "user/WindowTree.h"
 
 namespace platform::menubar {
@@ -25,17 +26,18 @@ void PaintTitle(HDC dc, const RECT& rect, const MenuItem& item, bool hot, bool o
 
 }  // namespace
 
-int Height(HWND window) { return BarOf(window) ? menulook::kBarHeight : 0; }
+int Height(HWND window) { return BarOf(window) ? GetSystemMetrics(SM_CYMENU) : 0; }
 
 std::vector<RECT> TitleRects(HWND window) {
     std::vector<RECT> rects;
     MenuObject* bar = BarOf(window);
     if (!bar) return rects;
+    const RECT row = nonclient::MenuBarRect(*FindWindow(window));
     HDC dc = GetWindowDC(window);
-    int x = 0;
+    int x = row.left;
     for (const MenuItem& item : bar->items) {
         int width = menulook::TextWidth(dc, item.text) + 2 * menulook::kTitlePadding;
-        rects.push_back({x, 0, x + width, menulook::kBarHeight});
+        rects.push_back({x, row.top, x + width, row.bottom});
         x += width;
     }
     ReleaseDC(window, dc);
@@ -58,8 +60,7 @@ void Paint(HWND window, int hot, bool open) {
     Window* w = FindWindow(window);
     if (!bar || !w) return;
     HDC dc = GetWindowDC(window);
-    RECT row{0, 0, w->rect.right - w->rect.left, menulook::kBarHeight};
-    look::Fill(dc, row, menulook::kBarFace);
+    look::Fill(dc, nonclient::MenuBarRect(*w), menulook::kBarFace);
     std::vector<RECT> rects = TitleRects(window);
     for (std::size_t i = 0; i < rects.size() && i < bar->items.size(); ++i)
         PaintTitle(dc, rects[i], bar->items[i], static_cast<int>(i) == hot, open && static_cast<int>(i) == hot);

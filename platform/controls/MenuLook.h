@@ -8,7 +8,6 @@
 
 namespace platform::menulook {
 
-inline constexpr int kBarHeight = 20;
 inline constexpr int kTitlePadding = 8;     // space on each side of a title
 inline constexpr int kItemHeight = 22;
 inline constexpr int kSeparatorHeight = 9;

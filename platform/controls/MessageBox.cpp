@@ -62,10 +62,13 @@ struct Box {
 
 Box* BoxOf(HWND hwnd) { return reinterpret_cast<Box*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
+// A box is at most a third of the screen wide; its text breaks between words to fit.
+int WidestText(int textX) { return std::max(kMinWidth, GetSystemMetrics(SM_CXSCREEN) / 3) - textX - kMargin; }
+
 void Layout(Box& box, const std::wstring& text) {
-    SIZE measured = look::MeasureText(text, menulook::Font());
     bool icon = (box.type & MB_ICONMASK) != 0;
     int textX = kMargin + (icon ? kIconSize + kIconGap : 0);
+    SIZE measured = look::MeasureText(text, menulook::Font(), WidestText(textX));
     int contentHeight = std::max<int>(icon ? kIconSize : 0, measured.cy);
     int textY = kMargin + (contentHeight - measured.cy) / 2;
     int buttonsWidth = static_cast<int>(box.buttons.size()) * (kButtonWidth + kButtonGap) + kMargin;
@@ -74,10 +77,15 @@ void Layout(Box& box, const std::wstring& text) {
     box.textRect = {textX, textY, textX + measured.cx, textY + measured.cy};
 }
 
+// Centred on the owner (on the screen without one), and kept on the screen.
 POINT Placement(HWND owner, SIZE size) {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT area = screen;
     if (owner) GetWindowRect(owner, &area);
-    return {area.left + (area.right - area.left - size.cx) / 2, area.top + (area.bottom - area.top - size.cy) / 2};
+    POINT at{area.left + (area.right - area.left - size.cx) / 2, area.top + (area.bottom - area.top - size.cy) / 2};
+    at.x = std::max<LONG>(screen.left, std::min<LONG>(at.x, screen.right - size.cx));
+    at.y = std::max<LONG>(screen.top, std::min<LONG>(at.y, screen.bottom - size.cy));
+    return at;
 }
 
 void CreateChildren(HWND hwnd, const Box& box, const std::wstring& text) {
@@ -154,10 +162,14 @@ int Show(HWND owner, const std::wstring& text, const std::wstring& caption, UINT
     box.defaultId = box.buttons[defaultIndex].id;
     Layout(box, text);
     if (owner) owner = RootOf(owner);
-    POINT at = Placement(owner, box.client);
+    constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     DWORD exStyle = WS_EX_DLGMODALFRAME | ((type & (MB_TOPMOST | MB_SYSTEMMODAL)) ? WS_EX_TOPMOST : 0);
-    HWND hwnd = CreateWindowExW(exStyle, L"#32770", caption.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, at.x, at.y,
-                                box.client.cx, box.client.cy, owner, nullptr, nullptr, &box);
+    RECT outer{0, 0, box.client.cx, box.client.cy};
+    AdjustWindowRectEx(&outer, kStyle, FALSE, exStyle);
+    const SIZE size{outer.right - outer.left, outer.bottom - outer.top};
+    POINT at = Placement(owner, size);
+    HWND hwnd = CreateWindowExW(exStyle, L"#32770", caption.c_str(), kStyle, at.x, at.y, size.cx, size.cy, owner,
+                                nullptr, nullptr, &box);
     if (!hwnd) return 0;
     CreateChildren(hwnd, box, text);
     std::vector<HWND> disabled = DisableOthers(owner, hwnd, type);

@@ -14,11 +14,13 @@ constexpr int kFontSlot = 0;
 
 HFONT GivenFont(HWND hwnd) { return reinterpret_cast<HFONT>(GetWindowLongPtrW(hwnd, kFontSlot)); }
 
-UINT AlignmentOf(LONG style) {
+// Left, centred and right text breaks between words at the control's width, as the system's
+// labels do.
+UINT LayoutOf(LONG style) {
     switch (style & 0x3) {
-    case SS_CENTER: return DT_CENTER;
-    case SS_RIGHT: return DT_RIGHT;
-    default: return DT_LEFT;
+    case SS_CENTER: return DT_CENTER | DT_WORDBREAK;
+    case SS_RIGHT: return DT_RIGHT | DT_WORDBREAK;
+    default: return DT_LEFT | DT_WORDBREAK;
     }
 }
 
@@ -43,7 +45,7 @@ void Paint(HWND hwnd) {
     RECT box = client;
     if (style & WS_BORDER) InflateRect(&box, -2, -1);
     UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
-    DrawTextW(dc, text.c_str(), length, &box, AlignmentOf(style) | prefix);
+    DrawTextW(dc, text.c_str(), length, &box, LayoutOf(style) | prefix);
     SelectObject(dc, oldFont);
     EndPaint(hwnd, &ps);
 }

@@ -4,6 +4,7 @@
 
 #include "PlatformState.h"
 #include "gdi/WindowSurfaces.h"
+#include "user/Activation.h"
 #include "user/WindowTree.h"
 
 namespace platform {
@@ -78,6 +79,20 @@ void HeadlessBackend::Click(HWND window, int x, int y, MouseButton button) {
 }
 
 void HeadlessBackend::PressCloseButton(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+void HeadlessBackend::SwitchToWindow(HWND window) {
+    desktopActive_ = window;
+    DesktopActivated(window);
+}
+
+void HeadlessBackend::SwitchToAnotherProgram() {
+    desktopActive_ = nullptr;
+    DesktopDeactivated();
+}
+
+void HeadlessBackend::OnWindowDestroyed(HWND window) {
+    if (desktopActive_ == window) desktopActive_ = nullptr;
+}
 
 void HeadlessBackend::CoverAndUncover(HWND window, COLORREF covering) {
     const Surface surface = WindowSurface(window);

@@ -64,6 +64,17 @@ public:
     // The close button of a top-level window's frame.
     void PressCloseButton(HWND window);
 
+    // ---- The desktop ----
+    // The person switches to a window of the program (Alt+Tab, the taskbar) or to another
+    // program; the program hears it as activation and deactivation.
+    void SwitchToWindow(HWND window);
+    void SwitchToAnotherProgram();
+    // The window the desktop shows as active: the one the program last activated or the person
+    // switched to; null while another program is in front.
+    HWND DesktopActiveWindow() const { return desktopActive_; }
+    void OnWindowActivated(HWND window) override { desktopActive_ = window; }
+    void OnWindowDestroyed(HWND window) override;
+
     // ---- Script ----
     // Runs `action` when virtual time reaches `atMs` (absolute monotonic milliseconds).
     void At(std::uint64_t atMs, std::function<void()> action);
@@ -104,6 +115,7 @@ private:
     std::optional<int> quitCode_;
     int quitCount_ = 0;
     bool starved_ = false;
+    HWND desktopActive_ = nullptr;
 };
 
 // Replaces the backend and all platform state (windows, classes, queue, timers) with a fresh

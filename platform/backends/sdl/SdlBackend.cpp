@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "PlatformState.h"
 #include "backends/LocalTime.h"
 #include "backends/sdl/SdlKeys.h"
 #include "backends/sdl/SdlSignals.h"
 #include "backends/sdl/X11Errors.h"
+#include "backends/sdl/X11WindowHints.h"
 #include "kernel/Utf8.h"
+#include "user/Activation.h"
+#include "user/NonClient.h"
 #include "user/WindowTree.h"
 
 namespace platform {
@@ -21,6 +25,20 @@ void SetProgramHints() {
     // OpenGL one when it first shows (a new native window behind the program's back) and draws
     // through OpenGL, in software where there is no graphics card.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // The click that activates a window is the person's click on it, as on the classic platform;
+    // SDL would otherwise drop a click that comes with the focus.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+}
+
+// How long a focus loss waits for a gain elsewhere in the program before it deactivates it.
+constexpr std::uint64_t kFocusMoveGraceMs = 100;
+
+// Where the native window goes on the screen: the window manager draws the border and caption
+// around it, so it covers the part of the window inside them, menu bar and client area.
+SDL_Rect NativeRectOf(const Window& w) {
+    const RECT area = nonclient::DesktopArea(w);
+    return {w.rect.left + area.left, w.rect.top + area.top, std::max(1, int(area.right - area.left)),
+            std::max(1, int(area.bottom - area.top))};
 }
 
 // With no display reachable SDL falls back to drivers that show nothing at all; a program started
@@ -72,15 +90,18 @@ SIZE SdlBackend::ScreenSize() const {
 void SdlBackend::PollEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) Handle(event);
+    DeactivateIfFocusLeft();
 }
 
 // Shows what changed, then sleeps in SDL until an event arrives or the deadline passes.
 bool SdlBackend::WaitForEvents(std::optional<std::uint64_t> deadlineMs) {
     Present();
+    std::optional<std::uint64_t> wakeAt = deadlineMs;
+    if (deactivateAtMs_ && (!wakeAt || *deactivateAtMs_ < *wakeAt)) wakeAt = deactivateAtMs_;
     int timeout = -1;
-    if (deadlineMs) {
+    if (wakeAt) {
         std::uint64_t now = MonotonicMs();
-        timeout = *deadlineMs > now ? static_cast<int>(std::min<std::uint64_t>(*deadlineMs - now, 1000000)) : 0;
+        timeout = *wakeAt > now ? static_cast<int>(std::min<std::uint64_t>(*wakeAt - now, 1000000)) : 0;
     }
     SDL_Event event;
     if (timeout < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout)) Handle(event);
@@ -110,8 +131,8 @@ void SdlBackend::HandleMouse(Uint32 windowId, int x, int y, UINT message) {
     HWND window = WindowOf(windowId);
     Window* w = FindWindow(window);
     if (!w) return;
-    RECT outer = ScreenRectOf(*w);
-    State().input.QueueMouse(message, {outer.left + x, outer.top + y}, window);
+    const SDL_Rect native = NativeRectOf(*w);
+    State().input.QueueMouse(message, {native.x + x, native.y + y}, window);
 }
 
 void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
@@ -122,18 +143,47 @@ void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_EXPOSED:
         if (SDL_Window* sdl = SdlWindowOf(window)) PresentWindow(window, sdl, true);
         break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-        if (IsWindowEnabled(window) && GetActiveWindow() != window) SetForegroundWindow(window);
-        break;
-    case SDL_WINDOWEVENT_MOVED:
-        if (!mirroring_) {
-            mirroring_ = true;
-            SetWindowPos(window, nullptr, event.data1, event.data2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            mirroring_ = false;
-        }
-        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: OnDesktopFocusGained(window); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: OnDesktopFocusLost(window); break;
+    case SDL_WINDOWEVENT_MOVED: OnDesktopMoved(window, event.data1, event.data2); break;
     default: break;
     }
+}
+
+// The desktop gave a window the keyboard: the person clicked it, switched to it, or the window
+// manager carried out the program's own request. A window that a modal one disables hands the
+// activation to that one, as the classic platform does; a click is left to activate its window
+// when it arrives, so the window learns it was activated by the mouse.
+void SdlBackend::OnDesktopFocusGained(HWND window) {
+    desktopFocus_ = window;
+    deactivateAtMs_.reset();
+    const bool clicked = SDL_GetGlobalMouseState(nullptr, nullptr) != 0;
+    if (clicked && IsWindowEnabled(window)) return;
+    DesktopActivated(window);
+}
+
+void SdlBackend::OnDesktopFocusLost(HWND window) {
+    if (desktopFocus_ != window) return;
+    desktopFocus_ = nullptr;
+    deactivateAtMs_ = MonotonicMs() + kFocusMoveGraceMs;
+}
+
+// Another program has the keyboard: the program's active window becomes inactive, its focus
+// window loses the focus, and the application hears it was deactivated.
+void SdlBackend::DeactivateIfFocusLeft() {
+    if (!deactivateAtMs_ || MonotonicMs() < *deactivateAtMs_) return;
+    deactivateAtMs_.reset();
+    if (!desktopFocus_) DesktopDeactivated();
+}
+
+// The window manager moved the native window: the window's outer rectangle goes with it.
+void SdlBackend::OnDesktopMoved(HWND window, int x, int y) {
+    Window* w = FindWindow(window);
+    if (!w || mirroring_) return;
+    const RECT area = nonclient::DesktopArea(*w);
+    mirroring_ = true;
+    SetWindowPos(window, nullptr, x - area.left, y - area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    mirroring_ = false;
 }
 
 HWND SdlBackend::WindowOf(Uint32 windowId) const {
@@ -150,16 +200,29 @@ SDL_Window* SdlBackend::SdlWindowOf(HWND window) const {
 void SdlBackend::OnWindowCreated(HWND window) {
     Window* w = FindWindow(window);
     if (!w) return;
-    RECT r = w->rect;
+    const SDL_Rect native = NativeRectOf(*w);
+    const bool framed = (w->style & WS_CAPTION) == WS_CAPTION;
     Uint32 flags = SDL_WINDOW_HIDDEN;
     // A pop-up (drop-down menu, tooltip) has no frame of the desktop's own.
-    if ((w->style & WS_POPUP) && !(w->style & WS_CAPTION)) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
+    if (!framed && (w->style & WS_POPUP)) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
+    else if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_UTILITY;
     if ((w->exStyle & WS_EX_TOPMOST)) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-    if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
     std::string title = Utf8Of(w->text);
-    SDL_Window* sdl = SDL_CreateWindow(title.c_str(), r.left, r.top, std::max(1, int(r.right - r.left)),
-                                       std::max(1, int(r.bottom - r.top)), flags);
-    if (sdl) windows_[window] = sdl;
+    SDL_Window* sdl = SDL_CreateWindow(title.c_str(), native.x, native.y, native.w, native.h, flags);
+    if (!sdl) return;
+    windows_[window] = sdl;
+    if (framed) DescribeToWindowManager(window, sdl);
+}
+
+// A framed window's kind, as the window manager needs to know it before the window first shows:
+// the frame's buttons its styles allow, the owner it stays with, and whether it is a dialog.
+void SdlBackend::DescribeToWindowManager(HWND window, SDL_Window* sdl) {
+    Window* w = FindWindow(window);
+    if (!w) return;
+    const bool sizable = (w->style & WS_THICKFRAME) != 0;
+    x11::SetFrameFunctions(sdl, {(w->style & WS_MINIMIZEBOX) != 0, (w->style & WS_MAXIMIZEBOX) != 0, sizable});
+    if (SDL_Window* owner = SdlWindowOf(RootOf(w->owner))) x11::SetTransientFor(sdl, owner);
+    if ((w->exStyle & WS_EX_DLGMODALFRAME) && !(w->exStyle & WS_EX_TOOLWINDOW)) x11::SetDialogType(sdl);
 }
 
 void SdlBackend::OnWindowDestroyed(HWND window) {
@@ -175,16 +238,36 @@ void SdlBackend::OnWindowShown(HWND window, bool visible) {
         return;
     }
     SDL_ShowWindow(sdl);
+    if (SDL_GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(sdl);
     PresentWindow(window, sdl, true);
+}
+
+void SdlBackend::OnWindowActivated(HWND window) {
+    if (window == desktopFocus_) return;  // the desktop's own activation, or already shown so
+    if (SDL_Window* sdl = SdlWindowOf(window)) ShowAsActive(window, sdl);
+}
+
+// Raises the window and asks for the keyboard for it: SDL's request, and where a window manager
+// declines one without the person's input behind it, the request stamped with that input's time.
+// A window the desktop minimized anyway comes back first.
+void SdlBackend::ShowAsActive(HWND window, SDL_Window* sdl) {
+    Window* w = FindWindow(window);
+    if (!w || !w->IsVisibleFlag() || (w->style & WS_POPUP && (w->style & WS_CAPTION) != WS_CAPTION)) return;
+    if (SDL_GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(sdl);
+    SDL_RaiseWindow(sdl);
+    std::vector<SDL_Window*> ours;
+    for (const auto& [hwnd, native] : windows_) ours.push_back(native);
+    x11::RequestActivation(sdl, ours);
 }
 
 void SdlBackend::OnWindowMoved(HWND window) {
     SDL_Window* sdl = SdlWindowOf(window);
     Window* w = FindWindow(window);
     if (!sdl || !w || mirroring_) return;
+    const SDL_Rect native = NativeRectOf(*w);
     mirroring_ = true;
-    SDL_SetWindowPosition(sdl, w->rect.left, w->rect.top);
-    SDL_SetWindowSize(sdl, std::max(1, int(w->rect.right - w->rect.left)), std::max(1, int(w->rect.bottom - w->rect.top)));
+    SDL_SetWindowPosition(sdl, native.x, native.y);
+    SDL_SetWindowSize(sdl, native.w, native.h);
     mirroring_ = false;
 }
 
@@ -232,7 +315,11 @@ void SdlBackend::Present() {
 void SdlBackend::PresentWindow(HWND window, SDL_Window* sdl, bool whole) {
     Window* w = FindWindow(window);
     if (!w || w->pixels.empty() || !w->IsVisibleFlag()) return;
-    RECT area = whole ? RECT{0, 0, w->pixelsWidth, w->pixelsHeight} : w->dirty;
+    // Only the part inside the window manager's frame is on the screen.
+    const RECT shown = nonclient::DesktopArea(*w);
+    RECT area{};
+    if (whole) area = shown;
+    else IntersectRect(&area, &w->dirty, &shown);
     w->dirty = {};
     if (IsRectEmpty(&area)) return;
     SDL_Surface* target = SDL_GetWindowSurface(sdl);
@@ -243,10 +330,10 @@ void SdlBackend::PresentWindow(HWND window, SDL_Window* sdl, bool whole) {
     // Our pixels carry no alpha: blending would only slow every copy down.
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
     SDL_Rect rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
-    SDL_Rect to = rect;
+    SDL_Rect to{area.left - shown.left, area.top - shown.top, rect.w, rect.h};
     SDL_BlitSurface(source, &rect, target, &to);
     SDL_FreeSurface(source);
-    SDL_UpdateWindowSurfaceRects(sdl, &rect, 1);
+    SDL_UpdateWindowSurfaceRects(sdl, &to, 1);
 }
 
 bool InstallSdlBackend() {

@@ -32,6 +32,7 @@ public:
     void OnWindowMoved(HWND window) override;
     void OnWindowTextChanged(HWND window) override;
     void OnWindowIconChanged(HWND window) override;
+    void OnWindowActivated(HWND window) override;
     void OnCursorChanged(HCURSOR cursor) override;
 
     // Copies the windows' changed pixels to the screen.
@@ -44,6 +45,12 @@ private:
     void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void HandleMouse(Uint32 windowId, int x, int y, UINT message);
+    void OnDesktopFocusGained(HWND window);
+    void OnDesktopFocusLost(HWND window);
+    void DeactivateIfFocusLeft();
+    void OnDesktopMoved(HWND window, int x, int y);
+    void DescribeToWindowManager(HWND window, SDL_Window* sdl);
+    void ShowAsActive(HWND window, SDL_Window* sdl);
     HWND WindowOf(Uint32 windowId) const;
     void PresentWindow(HWND window, SDL_Window* sdl, bool whole);
 
@@ -51,6 +58,12 @@ private:
     SYSTEMTIME startLocalTime_{};
     std::map<HWND, SDL_Window*> windows_;
     bool mirroring_ = false;  // set while we move an SDL window ourselves, to ignore its echo
+    // The window the desktop gives the keyboard to, as its last focus event said; null while
+    // another program has it.
+    HWND desktopFocus_ = nullptr;
+    // When the desktop's focus left the program: losing it to another window of ours is told by
+    // a gain that follows at once, so the program is deactivated only if none came by then.
+    std::optional<std::uint64_t> deactivateAtMs_;
 };
 
 // Replaces the backend and all platform state with a real display; false (and the headless

@@ -1,5 +1,6 @@
-// DrawTextW: lines laid out in a rectangle, aligned left, centred or right, and on a single
-// line also centred vertically or at the bottom; clipped to the rectangle unless asked not to.
+// DrawTextW: lines laid out in a rectangle, aligned left, centred or right, broken between words
+// to the rectangle's width when asked, and on a single line also centred vertically or at the
+// bottom; clipped to the rectangle unless asked not to.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -38,6 +39,33 @@ std::wstring WithoutPrefixes(std::wstring_view line) {
     return out;
 }
 
+bool IsBreakSpace(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+// Where the word after `from` ends, the spaces before it included.
+std::size_t NextWordEnd(const std::wstring& line, std::size_t from) {
+    while (from < line.size() && IsBreakSpace(line[from])) ++from;
+    while (from < line.size() && !IsBreakSpace(line[from])) ++from;
+    return from;
+}
+
+// Breaks one line at spaces so that each piece fits `width`, as many words to a piece as fit; a
+// word wider than `width` keeps a piece to itself, whole. The spaces at a break are dropped.
+void AppendWrapped(const std::wstring& line, int width, const Font& font, std::vector<std::wstring>& out) {
+    std::size_t start = 0;
+    do {
+        std::size_t end = NextWordEnd(line, start);
+        for (std::size_t next = NextWordEnd(line, end); next != end; next = NextWordEnd(line, end)) {
+            if (font.Extent(line.substr(start, next - start)).cx > width) break;
+            end = next;
+        }
+        std::size_t kept = end;
+        while (kept > start && IsBreakSpace(line[kept - 1])) --kept;
+        out.push_back(line.substr(start, kept - start));
+        start = end;
+        while (start < line.size() && IsBreakSpace(line[start])) ++start;
+    } while (start < line.size());
+}
+
 }  // namespace
 
 }  // namespace platform
@@ -54,9 +82,13 @@ int WINAPI DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT f
     if (!font) return 0;
     std::wstring_view all = cchText < 0 ? std::wstring_view(lpchText) : std::wstring_view(lpchText, cchText);
     bool singleLine = (format & DT_SINGLELINE) != 0;
+    const bool wrap = (format & DT_WORDBREAK) && !singleLine;
     std::vector<std::wstring> lines;
-    for (std::wstring_view line : LinesOf(all, singleLine))
-        lines.push_back((format & DT_NOPREFIX) ? std::wstring(line) : WithoutPrefixes(line));
+    for (std::wstring_view line : LinesOf(all, singleLine)) {
+        std::wstring shown = (format & DT_NOPREFIX) ? std::wstring(line) : WithoutPrefixes(line);
+        if (wrap) AppendWrapped(shown, lprc->right - lprc->left, *font, lines);
+        else lines.push_back(std::move(shown));
+    }
     const int lineHeight = font->Metrics().height;
     const int totalHeight = all.empty() ? 0 : lineHeight * static_cast<int>(lines.size());
     int widest = 0;

@@ -12,6 +12,15 @@ bool IsMinimized(HWND hwnd) {
     return w && (w->style & WS_MINIMIZE);
 }
 
+// The window a disabled window waits on: the frontmost visible, enabled window it owns.
+HWND EnabledPopupOf(HWND owner) {
+    for (HWND top : State().topLevels) {
+        Window* w = FindWindow(top);
+        if (w && w->owner && RootOf(w->owner) == owner && CanActivate(top)) return top;
+    }
+    return nullptr;
+}
+
 void SendActivateApp(bool active) {
     std::vector<HWND> tops = State().topLevels;  // a copy: windows may go while we send
     for (HWND top : tops)
@@ -43,6 +52,7 @@ bool SetActive(HWND hwnd, bool byMouse, bool changeFocus) {
         SendMessageW(hwnd, WM_ACTIVATE, MAKEWPARAM(byMouse ? WA_CLICKACTIVE : WA_ACTIVE, IsMinimized(hwnd)),
                      reinterpret_cast<LPARAM>(previous));
     }
+    if (hwnd && state.active == hwnd) CurrentBackend().OnWindowActivated(hwnd);
     if (changeFocus && state.active == hwnd) {
         HWND focus = state.focus;
         if (!focus || !hwnd || RootOf(focus) != hwnd) SetFocusWindow(hwnd);
@@ -76,6 +86,17 @@ void ActivateOtherWindow(HWND hwnd) {
         }
     }
     SetActive(next, false, true);
+}
+
+void DesktopActivated(HWND hwnd) {
+    Window* w = FindWindow(hwnd);
+    if (!w || w->IsChild()) return;
+    HWND target = (w->style & WS_DISABLED) ? EnabledPopupOf(hwnd) : hwnd;
+    if (target && State().active != target) SetActive(target, false, true);
+}
+
+void DesktopDeactivated() {
+    if (State().active) SetActive(nullptr, false, true);
 }
 
 }  // namespace platform

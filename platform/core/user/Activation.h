@@ -21,4 +21,12 @@ void ActivateOtherWindow(HWND hwnd);
 // Visible, enabled and top-level.
 bool CanActivate(HWND hwnd);
 
+// What a display backend reports of the desktop. The desktop gave the keyboard to `hwnd`, a
+// top-level window of the program: it becomes the active window, or, while a modal window
+// keeps it disabled, that window does, as a click on a disabled owner does on the real platform.
+void DesktopActivated(HWND hwnd);
+// Another program took the keyboard: the active window becomes inactive, the focus window loses
+// the focus and the application hears it was deactivated.
+void DesktopDeactivated();
+
 }  // namespace platform

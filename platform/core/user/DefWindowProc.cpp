@@ -5,6 +5,8 @@
 #include "PlatformState.h"
 #include "controls/MenuBar.h"
 #include "controls/MenuTracking.h"
+#include "user/FramePaint.h"
+#include "user/NonClient.h"
 #include "user/WindowTree.h"
 
 using namespace platform;
@@ -24,7 +26,10 @@ LRESULT OnNcCreate(Window& w, const CREATESTRUCTW* cs) {
 
 LRESULT OnSetText(HWND hwnd, Window& w, LPCWSTR text) {
     w.text = (text && !IS_INTRESOURCE(text)) ? text : L"";
-    if (!w.IsChild()) CurrentBackend().OnWindowTextChanged(hwnd);
+    if (!w.IsChild()) {
+        PaintFrame(hwnd, State().active == hwnd);
+        CurrentBackend().OnWindowTextChanged(hwnd);
+    }
     return TRUE;
 }
 
@@ -42,8 +47,12 @@ LRESULT OnHitTest(const Window& w, LPARAM lParam) {
     if (!PtInRect(&outer, pt)) return HTNOWHERE;
     POINT origin = ClientOriginOnScreen(w);
     RECT client{origin.x, origin.y, origin.x + w.ClientWidth(), origin.y + w.ClientHeight()};
-    // The only non-client part the platform adds inside a window is its menu bar.
-    return PtInRect(&client, pt) ? HTCLIENT : HTMENU;
+    if (PtInRect(&client, pt)) return HTCLIENT;
+    POINT inWindow{pt.x - outer.left, pt.y - outer.top};
+    RECT bar = nonclient::MenuBarRect(w);
+    if (PtInRect(&bar, inWindow)) return HTMENU;
+    RECT caption = nonclient::CaptionRect(w);
+    return PtInRect(&caption, inWindow) ? HTCAPTION : HTBORDER;
 }
 
 void OnPositionChanging(HWND hwnd, Window& w, WINDOWPOS* pos) {
@@ -141,12 +150,13 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_NCHITTEST: return OnHitTest(*w, lParam);
     case WM_NCCALCSIZE: {
-        // The client area starts below the menu bar.
         RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-        if (r) r->top = std::min(r->bottom, r->top + menubar::Height(hWnd));
+        if (r) *r = nonclient::ClientInside(*r, nonclient::FrameOf(*w));
         return 0;
     }
-    case WM_NCACTIVATE: return TRUE;
+    case WM_NCACTIVATE:
+        PaintFrame(hWnd, wParam != FALSE);
+        return TRUE;
     case WM_ERASEBKGND: return OnEraseBackground(*w, reinterpret_cast<HDC>(wParam));
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
     case WM_SYSCOMMAND: return OnSysCommand(hWnd, wParam, lParam);

@@ -1,5 +1,8 @@
 // Window geometry queries and coordinate conversion.
+#include <algorithm>
+
 #include "PlatformState.h"
+#include "user/NonClient.h"
 #include "user/WindowTree.h"
 
 using namespace platform;
@@ -66,6 +69,20 @@ int WINAPI GetSystemMetrics(int nIndex) {
     case SM_CXSCREEN: return CurrentBackend().ScreenSize().cx;
     case SM_CYSCREEN: return CurrentBackend().ScreenSize().cy;
     case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: return 4;
-    default: return 0;
+    default: return std::max(0, nonclient::FrameMetric(nIndex));
     }
+}
+
+// The frame is measured from the styles alone, as WM_NCCALCSIZE measures a top-level window.
+BOOL WINAPI AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle) {
+    if (!lpRect) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    *lpRect = nonclient::OuterAround(*lpRect, nonclient::FrameOf(dwStyle, dwExStyle, bMenu != FALSE));
+    return TRUE;
+}
+
+BOOL WINAPI AdjustWindowRect(LPRECT lpRect, DWORD dwStyle, BOOL bMenu) {
+    return AdjustWindowRectEx(lpRect, dwStyle, bMenu, 0);
 }

@@ -7,6 +7,7 @@
 #include "controls/MenuBar.h"
 #include "gdi/WindowSurfaces.h"
 #include "user/Activation.h"
+#include "user/FramePaint.h"
 #include "user/WindowOps.h"
 #include "user/WindowTree.h"
 
@@ -154,7 +155,10 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
     InvalidateAfterChange(hWnd, oldRect, oldClient, pos.flags);
     bool frameRedrawn = (pos.flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED)) || !(pos.flags & SWP_NOSIZE);
-    if (!w->IsChild() && w->menu && frameRedrawn) menubar::Paint(hWnd);
+    if (!w->IsChild() && frameRedrawn) {
+        PaintFrame(hWnd, State().active == hWnd);
+        if (w->menu) menubar::Paint(hWnd);
+    }
     if (!(w = FindWindow(hWnd))) return TRUE;
     TellBackend(*w, pos.flags);
     Activate(hWnd, pos.flags);

@@ -399,8 +399,8 @@ run_leaderboard() {
     echo "ok: three lives lost in $((SECONDS - started)) s"
     local form
     form=$(window_named Classifica)
-    [ "$(xwininfo -id "$form" | awk '/Width:/ {print $NF}')x$(xwininfo -id "$form" | awk '/Height:/ {print $NF}')" = 250x150 ] ||
-        fail "the Classifica window is not 250x150: $(xwininfo -id "$form" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
+    [ "$(xwininfo -id "$form" | awk '/Width:/ {print $NF}')x$(xwininfo -id "$form" | awk '/Height:/ {print $NF}')" = 244x128 ] ||
+        fail "the Classifica window's client area is not 244x128 (a 250x150 tool window): $(xwininfo -id "$form" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
     grab game-over
     same_block "$WORK/game-over.png" "$(field 0 30 800 150)" "$IMAGES/gameover.bmp" "$(picture 0 30 800 150)" ||
         fail "gameover.bmp is not shown behind the Classifica window ($DIFFERING pixels differ)"

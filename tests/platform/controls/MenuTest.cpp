@@ -95,8 +95,12 @@ TEST_F(MenuTest, TheBarTakesRoomFromTheClientAreaAndGoesWithTheWindow) {
     RECT outer, client;
     GetWindowRect(window_, &outer);
     GetClientRect(window_, &client);
-    EXPECT_EQ((outer.bottom - outer.top) - client.bottom, 20);
-    EXPECT_EQ(outer.right - outer.left, client.right);
+    // As a sizable window's frame and caption around the client area, plus the bar's own row.
+    RECT expected = client;
+    AdjustWindowRectEx(&expected, WS_OVERLAPPEDWINDOW, TRUE, 0);
+    EXPECT_EQ(expected.bottom - expected.top, outer.bottom - outer.top);
+    EXPECT_EQ(expected.right - expected.left, outer.right - outer.left);
+    EXPECT_EQ((outer.bottom - outer.top) - client.bottom, 4 + 19 + GetSystemMetrics(SM_CYMENU) + 4);
     HMENU bar = GetMenu(window_);
     DestroyWindow(window_);
     EXPECT_EQ(GetMenuItemCount(bar), -1) << "destroyed with its window";

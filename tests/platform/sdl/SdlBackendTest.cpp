@@ -89,10 +89,13 @@ TEST_F(SdlBackendTest, EveryTopLevelWindowIsAnSdlWindowWithItsTitle) {
     EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Astrovex");
     SetWindowTextW(window_, L"Astrovex \u00E8");
     EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Astrovex \xC3\xA8");
+    // The window manager draws the frame: the SDL window is the client area.
     int w = 0, h = 0;
     SDL_GetWindowSize(sdl, &w, &h);
-    EXPECT_EQ(w, 200);
-    EXPECT_EQ(h, 100);
+    RECT client{};
+    GetClientRect(window_, &client);
+    EXPECT_EQ(w, client.right);
+    EXPECT_EQ(h, client.bottom);
     DestroyWindow(window_);
     EXPECT_FALSE(backend_->SdlWindowOf(window_));
 }

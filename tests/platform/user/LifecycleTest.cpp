@@ -74,8 +74,8 @@ TEST_F(LifecycleTest, ShowingAnOverlappedWindowActivatesItThenSendsItsFirstSizeA
                                               {WM_ACTIVATE, hwnd, WA_ACTIVE, 0},
                                               {WM_SETFOCUS, hwnd, 0},
                                               {WM_WINDOWPOSCHANGED, hwnd},
-                                              {WM_SIZE, hwnd, SIZE_RESTORED, MAKELPARAM(300, 200)},
-                                              {WM_MOVE, hwnd, 0, MAKELPARAM(100, 100)}}));
+                                              {WM_SIZE, hwnd, SIZE_RESTORED, MAKELPARAM(292, 173)},
+                                              {WM_MOVE, hwnd, 0, MAKELPARAM(104, 123)}}));
     EXPECT_EQ(GetActiveWindow(), hwnd);
     EXPECT_EQ(GetForegroundWindow(), hwnd);
     EXPECT_EQ(GetFocus(), hwnd);

@@ -21,26 +21,28 @@ protected:
 TEST_F(WindowDataTest, TopLevelsUseScreenCoordinatesChildrenTheirParentsClientCoordinates) {
     RECT rect;
     GetWindowRect(child_, &rect);
-    RECT expectedScreen{110, 70, 160, 100};
+    // The parent's client area starts inside its 4-pixel sizing frame, below its 19-pixel caption.
+    RECT expectedScreen{114, 93, 164, 123};
     EXPECT_TRUE(EqualRect(&rect, &expectedScreen));
     GetClientRect(child_, &rect);
     RECT expectedClient{0, 0, 50, 30};
     EXPECT_TRUE(EqualRect(&rect, &expectedClient));
     POINT p{0, 0};
     ClientToScreen(child_, &p);
-    EXPECT_EQ(p.x, 110);
-    EXPECT_EQ(p.y, 70);
+    EXPECT_EQ(p.x, 114);
+    EXPECT_EQ(p.y, 93);
     ScreenToClient(top_, &p);
     EXPECT_EQ(p.x, 10);
     EXPECT_EQ(p.y, 20);
 }
 
-TEST_F(WindowDataTest, WithoutAMenuTheClientAreaIsTheWholeWindow) {
+TEST_F(WindowDataTest, TheClientAreaIsInsideTheFrameAndCaption) {
     RECT outer, client;
     GetWindowRect(top_, &outer);
     GetClientRect(top_, &client);
-    EXPECT_EQ(outer.right - outer.left, client.right);
-    EXPECT_EQ(outer.bottom - outer.top, client.bottom);
+    EXPECT_EQ(outer.right - outer.left, 300);
+    EXPECT_EQ(client.right, 292);
+    EXPECT_EQ(client.bottom, 173);
 }
 
 TEST_F(WindowDataTest, MovingAndSizingReportMoveThenSize) {
@@ -49,8 +51,8 @@ TEST_F(WindowDataTest, MovingAndSizingReportMoveThenSize) {
                                               {WM_GETMINMAXINFO, top_},
                                               {WM_NCCALCSIZE, top_, TRUE},
                                               {WM_WINDOWPOSCHANGED, top_},
-                                              {WM_MOVE, top_, 0, MAKELPARAM(120, 60)},
-                                              {WM_SIZE, top_, SIZE_RESTORED, MAKELPARAM(400, 250)}}));
+                                              {WM_MOVE, top_, 0, MAKELPARAM(124, 83)},
+                                              {WM_SIZE, top_, SIZE_RESTORED, MAKELPARAM(392, 223)}}));
     Log().Clear();
     SetWindowPos(top_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(SequenceIs(Log().Messages(), {{WM_WINDOWPOSCHANGING, top_}})) << "nothing changed: no CHANGED";
@@ -58,7 +60,7 @@ TEST_F(WindowDataTest, MovingAndSizingReportMoveThenSize) {
     SetWindowPos(top_, nullptr, 5, 6, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(SequenceIs(Log().Messages(), {{WM_WINDOWPOSCHANGING, top_},
                                               {WM_WINDOWPOSCHANGED, top_},
-                                              {WM_MOVE, top_, 0, MAKELPARAM(5, 6)}}));
+                                              {WM_MOVE, top_, 0, MAKELPARAM(9, 29)}}));
 }
 
 TEST_F(WindowDataTest, TextIsSetAndReadThroughMessagesAndCutToTheBuffer) {

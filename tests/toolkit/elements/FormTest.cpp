@@ -213,7 +213,6 @@ TEST_F(FormTest, TheCloseQueryDecidesWhetherTheCloseButtonClosesTheForm) {
 }
 
 TEST_F(FormTest, FitClientAreaMakesTheClientAreaEightHundredBySixHundred) {
-    constexpr int kBarHeight = 20;  // the platform's menu bar; its frames have no borders
     for (bool withBar : {false, true}) {
         SCOPED_TRACE(withBar ? "with a menu bar" : "without a menu bar");
         auto form = MakeForm(200, 150, 300, 200);
@@ -221,7 +220,11 @@ TEST_F(FormTest, FitClientAreaMakesTheClientAreaEightHundredBySixHundred) {
         Menu file(&bar, "&File");
         SubMenu exit(&file, "&Esci");
         if (withBar) bar.Create();
-        const int borders = withBar ? kBarHeight : 0;
+        RECT frame{0, 0, 0, 0};
+        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_STYLE)), withBar,
+                           static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_EXSTYLE)));
+        const int sides = frame.right - frame.left;
+        const int borders = frame.bottom - frame.top;
 
         form->FitClientArea();
 
@@ -230,9 +233,9 @@ TEST_F(FormTest, FitClientAreaMakesTheClientAreaEightHundredBySixHundred) {
         GetClientRect(form->Handle(), &client);
         EXPECT_EQ(client.right, 800);
         EXPECT_EQ(client.bottom, 600);
-        EXPECT_EQ(outer.right - outer.left, 800);
+        EXPECT_EQ(outer.right - outer.left, 800 + sides);
         EXPECT_EQ(outer.bottom - outer.top, 600 + borders);
-        EXPECT_EQ(outer.left, 200);
+        EXPECT_EQ(outer.left, 200 - sides) << "moved left by both side borders";
         EXPECT_EQ(outer.top, 150 - 2 * borders) << "moved up by twice the vertical borders";
         DestroyWindow(form->Handle());
     }
