@@ -94,7 +94,10 @@ void Form::SetIcon(int resourceId) {
     if (!icon) return;
     HICON previous = windowIcon_;
     windowIcon_ = icon;
+    // Both sizes: the title bar shows the small one, the taskbar and the window switcher the big
+    // one, which would otherwise stay the class's generic icon.
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     // Loading the same resource again gives the same handle, which is still in use.
     if (previous && previous != icon) DestroyIcon(previous);
 }

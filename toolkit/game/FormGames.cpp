@@ -37,6 +37,7 @@ void FormGames::InstallCallbacks() {
     charCallback = [](GUIElement& form, WCHAR character) { return AsGame(form).OnGameChar(character); };
     keyDownCallback = [](GUIElement& form, UINT key) { AsGame(form).OnGameKeyDown(key); };
     keyUpCallback = [](GUIElement& form, UINT key) { AsGame(form).OnGameKeyUp(key); };
+    focusLostCallback = [](GUIElement& form) { AsGame(form).OnGameFocusLost(); };
     leftButtonUpCallback = [](GUIElement& form, HWND, int mouseX, int mouseY) {
         AsGame(form).OnGameMouseUp(mouseX, mouseY);
     };
@@ -118,6 +119,8 @@ void FormGames::OnGameKeyDown(UINT key) {
 void FormGames::OnGameKeyUp(UINT key) {
     if (key < keyState.size()) keyState[key] = 0;
 }
+
+void FormGames::OnGameFocusLost() { keyState.fill(0); }
 
 void FormGames::OnCommand(GUIElement&) {}
 

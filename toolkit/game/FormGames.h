@@ -52,6 +52,8 @@ public:
     // the Alt keys also take the keyboard focus back to the game window.
     virtual void OnGameKeyDown(UINT key);
     virtual void OnGameKeyUp(UINT key);
+    // Forgets every held key: their releases go to whichever window has the keyboard then.
+    virtual void OnGameFocusLost();
     // A menu item or control whose command was forwarded here (ForwardCommand).
     virtual void OnCommand(GUIElement& element);
     // Escape closes the window.

@@ -78,6 +78,9 @@ void FormNamePlayer::BuildTextBox(int formWidth) {
     textBox->upperCase = true;
     textBox->lowerCase = false;
     textBox->charCallback = RouteChar;
+    textBox->keyDownCallback = [](GUIElement& field, UINT key) { NameForm(*field.parent).OnFieldKeyDown(key); };
+    textBox->keyUpCallback = [](GUIElement& field, UINT key) { NameForm(*field.parent).OnFieldKeyUp(key); };
+    RememberKeysHeldAtOpen();
     textBox->Create();
     textBox->Focus();
 }
@@ -99,7 +102,19 @@ bool FormNamePlayer::QueryClose() {
 
 void FormNamePlayer::OnFormSize() {}
 
+void FormNamePlayer::RememberKeysHeldAtOpen() {
+    for (int key = 1; key < static_cast<int>(heldAtOpen_.size()); ++key)
+        heldAtOpen_[static_cast<std::size_t>(key)] = (GetAsyncKeyState(key) & 0x8000) != 0;
+}
+
+void FormNamePlayer::OnFieldKeyDown(UINT key) { lastKeyHeldOver_ = key < heldAtOpen_.size() && heldAtOpen_[key]; }
+
+void FormNamePlayer::OnFieldKeyUp(UINT key) {
+    if (key < heldAtOpen_.size()) heldAtOpen_[key] = false;
+}
+
 bool FormNamePlayer::OnFormChar(WCHAR character) {
+    if (lastKeyHeldOver_) return false;
     if (character == kEnter) {
         if (okButton) OnControlCommand(*okButton);
         return false;

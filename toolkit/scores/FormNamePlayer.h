@@ -7,6 +7,7 @@
 // as a topmost tool window. Closing it with its close box keeps the previous name.
 #pragma once
 
+#include <bitset>
 #include <memory>
 #include <string>
 
@@ -51,6 +52,14 @@ private:
     void BuildLabel(int formWidth);
     void BuildTextBox(int formWidth);
     void BuildOkButton(int formWidth);
+    // A key still down from before the form opened (the fire key held through the game's end)
+    // types nothing, however long it repeats; once released it types again.
+    void RememberKeysHeldAtOpen();
+    void OnFieldKeyDown(UINT key);
+    void OnFieldKeyUp(UINT key);
+
+    std::bitset<256> heldAtOpen_;
+    bool lastKeyHeldOver_ = false;
 };
 
 // The character callback of the name form and of its field: hands the character to the form's

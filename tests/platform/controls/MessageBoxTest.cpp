@@ -107,3 +107,68 @@ TEST_F(MessageBoxTest, LeavesNoDrawingObjectsBehind) {
 }
 
 }  // namespace
+
+namespace {
+
+// A box as it stood while open: its outer and client rectangles, its text's place in its client
+// area, and the window with the focus.
+struct BoxLayout {
+    RECT outer{};
+    RECT client{};
+    RECT text{};
+    HWND focus = nullptr;
+    HWND defaultButton = nullptr;
+};
+
+BoxLayout LayoutWhileOpen(platform::HeadlessBackend& backend, HWND owner, const wchar_t* text, UINT type) {
+    BoxLayout layout;
+    backend.At(backend.MonotonicMs() + 50, [&] {
+        HWND box = FindWindowW(L"#32770", nullptr);
+        if (!box) return;
+        GetWindowRect(box, &layout.outer);
+        GetClientRect(box, &layout.client);
+        HWND label = GetDlgItem(box, 0xFFFF);
+        GetWindowRect(label, &layout.text);
+        POINT corners[2] = {{layout.text.left, layout.text.top}, {layout.text.right, layout.text.bottom}};
+        ScreenToClient(box, &corners[0]);
+        ScreenToClient(box, &corners[1]);
+        layout.text = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+        layout.focus = GetFocus();
+        layout.defaultButton = GetDlgItem(box, IDOK);
+        SendMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    // A timer keeps the box's loop waiting for something after the answer, rather than ending the
+    // run as one with nothing left to wait for.
+    SetTimer(owner, 1, 1000, nullptr);
+    MessageBoxW(owner, text, L"errore", type);
+    KillTimer(owner, 1);
+    return layout;
+}
+
+}  // namespace
+
+TEST_F(MessageBoxTest, LongTextBreaksBetweenWordsToABoxAThirdOfTheScreenWideCentredOnItsOwner) {
+    const wchar_t* kLong =
+        L"Nessuna cartella immagini trovata. Il gioco ha bisogno della cartella images_games accanto alla "
+        L"cartella di lavoro o un livello sopra";
+    BoxLayout wrapped = LayoutWhileOpen(Backend(), main_, kLong, MB_OK | MB_ICONERROR);
+    BoxLayout single = LayoutWhileOpen(Backend(), main_, L"Breve", MB_OK | MB_ICONERROR);
+    ASSERT_GT(single.text.bottom, single.text.top) << "the box was seen";
+    const int lineHeight = single.text.bottom - single.text.top;
+    EXPECT_LE(wrapped.client.right, 1280 / 3);
+    EXPECT_GE(wrapped.text.bottom - wrapped.text.top, 3 * lineHeight) << "broken into lines, each one whole";
+    EXPECT_LE(wrapped.text.right, wrapped.client.right);
+    EXPECT_EQ(wrapped.focus, wrapped.defaultButton) << "the default button has the focus";
+    RECT owner{};
+    GetWindowRect(main_, &owner);
+    EXPECT_NEAR((wrapped.outer.left + wrapped.outer.right) / 2, (owner.left + owner.right) / 2, 1);
+    EXPECT_NEAR((wrapped.outer.top + wrapped.outer.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
+    RECT frame = wrapped.client;
+    AdjustWindowRectEx(&frame, WS_POPUP | WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_DLGMODALFRAME);
+    EXPECT_EQ(frame.right - frame.left, wrapped.outer.right - wrapped.outer.left) << "a dialog's frame around it";
+
+    // A word longer than the width keeps a line of its own, whole: the box grows to hold it.
+    BoxLayout unbroken = LayoutWhileOpen(Backend(), main_, std::wstring(120, L'x').c_str(), MB_OK);
+    EXPECT_GT(unbroken.client.right, 1280 / 3);
+    EXPECT_EQ(unbroken.text.bottom - unbroken.text.top, lineHeight);
+}

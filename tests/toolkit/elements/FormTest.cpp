@@ -298,6 +298,8 @@ TEST_F(FormTest, SetIconShowsTheProgramsIconOnALiveWindow) {
     form.SetIcon(kIconId);
     EXPECT_EQ(form.WindowIcon(), programIcon);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(form.Handle(), WM_GETICON, ICON_SMALL, 0)), programIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(form.Handle(), WM_GETICON, ICON_BIG, 0)), programIcon)
+        << "the taskbar's icon too";
 
     form.SetIcon(kIconId + 1);  // a resource the program does not have
     EXPECT_EQ(form.WindowIcon(), programIcon);

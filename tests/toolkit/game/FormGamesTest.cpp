@@ -117,6 +117,26 @@ TEST_F(FormGamesTest, HeldKeysFollowPressesAndReleasesWithOrWithoutSingleKeyMode
     }
 }
 
+TEST_F(FormGamesTest, KeysHeldWhenTheWindowLosesTheKeyboardAreForgotten) {
+    FormGames& game = MakeGame();
+    game.singleKeyMode = false;
+    Backend().KeyDown(VK_LEFT);
+    Backend().KeyDown(VK_SPACE);
+    Backend().PumpUntilIdle();
+    ASSERT_EQ(game.keyState[VK_LEFT], 1);
+    // Another program comes to the front; the keys are released there, where the game never
+    // hears it. Back in the game, nothing may still count as held.
+    Backend().SwitchToAnotherProgram();
+    Backend().KeyUp(VK_LEFT);
+    Backend().KeyUp(VK_SPACE);
+    Backend().PumpUntilIdle();
+    Backend().SwitchToWindow(game.Handle());
+    Backend().PumpUntilIdle();
+    EXPECT_EQ(game.keyState[VK_LEFT], 0);
+    EXPECT_EQ(game.keyState[VK_SPACE], 0);
+    DestroyGame(game);
+}
+
 TEST_F(FormGamesTest, KeyCodesBeyondTheTableAreIgnored) {
     FormGames& game = MakeGame();
     game.singleKeyMode = false;

@@ -127,6 +127,18 @@ TEST_F(FormNamePlayerTest, TheFieldRefusesAnEleventhCharacterAndAnyThatNeedsMore
     }
 }
 
+TEST_F(FormNamePlayerTest, AKeyHeldSinceBeforeTheFormOpenedTypesNothingUntilReleased) {
+    Backend().KeyDown(VK_SPACE);  // the fire key, held through the last hit
+    Backend().PumpUntilIdle();
+    Open();
+    for (int repeat = 0; repeat < 12; ++repeat) Backend().KeyDown(VK_SPACE);  // the key's auto-repeat
+    PressKeys("A");
+    EXPECT_EQ(FieldShows(), L"A") << "the held key typed nothing; a fresh key types as usual";
+    Backend().KeyUp(VK_SPACE);
+    PressKeys(" B");
+    EXPECT_EQ(FieldShows(), L"A B") << "once released, the key types again";
+}
+
 TEST_F(FormNamePlayerTest, AnEmptyNameIsNotAcceptedAndEnterIsSwallowed) {
     const std::pair<const char*, Confirmation> ways[] = {{"Enter in the field", Confirmation::EnterInField},
                                                          {"Enter in the form", Confirmation::EnterInForm},
