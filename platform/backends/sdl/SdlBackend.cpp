@@ -240,6 +240,8 @@ void SdlBackend::OnWindowShown(HWND window, bool visible) {
     SDL_ShowWindow(sdl);
     if (SDL_GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(sdl);
     PresentWindow(window, sdl, true);
+    // Activated while still hidden: the desktop learns it now that the window is there.
+    if (GetActiveWindow() == window && desktopFocus_ != window) ShowAsActive(window, sdl);
 }
 
 void SdlBackend::OnWindowActivated(HWND window) {

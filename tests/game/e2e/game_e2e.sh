@@ -11,13 +11,17 @@
 #                three lives are gone, the name typed in the Classifica window is the file's
 #                one line, a key goes back to the title, which now shows the line; the frame's
 #                close button ends the program with 0.
+#   desktop      two games to their end with the fire key held: the Classifica window is the
+#                window manager's active window, transient for the game, with no minimize or
+#                maximize; the held key typed nothing, one click on OK records the name typed;
+#                Alt+F4 at the second one closes only it and the game is recorded.
 #   start        from a folder without the pictures: the "Errore" box, Enter, exit code 1; and
 #                with no display at all, one line on stderr and exit code 2.
 #
 # Screenshots are kept in the screenshot folder as game-*.png (game-failure-<run>.png when a
 # step fails).
 #
-# Usage: game_e2e.sh <game program> <picture folder> <screenshot folder> <play|leaderboard|start>
+# Usage: game_e2e.sh <game program> <picture folder> <screenshot folder> <play|leaderboard|desktop|start>
 set -uo pipefail
 # Absolute: the game runs from working folders of its own.
 PROGRAM=$(readlink -f "$1")
@@ -430,6 +434,84 @@ run_leaderboard() {
     echo "ok: the close button ends the game with 0"
 }
 
+# play_to_game_over: from the title, a game whose ship is held at the top with the fire key
+# down until the Classifica window opens; the keys stay down through the last hit.
+play_to_game_over() {
+    focus_game
+    xdotool type g
+    hold Up
+    hold space
+    poll_until 180 name_form_open || fail "the Classifica window did not open within 3 minutes"
+    release Up
+    release space
+    FORM=$(window_named Classifica)
+    [ -n "$FORM" ] || fail "the Classifica window is not visible"
+}
+
+# The window manager's view of the name form: the window it shows as active, whom the form
+# belongs to, and which of the frame's buttons it has.
+check_form_on_the_desktop() {
+    local active transient allowed
+    poll_until 5 form_is_desktops_active_window ||
+        fail "the desktop's active window is $(xprop -root _NET_ACTIVE_WINDOW), not the Classifica window ($FORM)"
+    transient=$(xprop -id "$FORM" WM_TRANSIENT_FOR | awk '{print $NF}')
+    [ "$((transient))" -eq "$((WINDOW))" ] || fail "the Classifica window is transient for '$transient', not the game's window"
+    allowed=$(xprop -id "$FORM" _NET_WM_ALLOWED_ACTIONS)
+    case $allowed in
+    *MINIMIZE* | *MAXIMIZE* | *RESIZE*) fail "the Classifica window may be minimized, maximized or resized: $allowed" ;;
+    esac
+    xprop -id "$FORM" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x24,' ||
+        fail "the Classifica window's Motif hints allow more than moving and closing: $(xprop -id "$FORM" _MOTIF_WM_HINTS)"
+    echo "ok: the Classifica window is the desktop's active window, transient for the game, with no minimize or maximize"
+}
+form_is_desktops_active_window() {
+    local active
+    active=$(xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}')
+    [ "$((active))" -eq "$((FORM))" ]
+}
+
+# Two games to their end on a real desktop: the name form is the active window there; typed
+# keys reach it and the fire key held through the last hit typed nothing; one click on OK
+# records the name; in the second game Alt+F4 closes only the form and the score is recorded
+# under that name all the same.
+run_desktop() {
+    play_folder desktop
+    local data=$WORK/desktop-data
+    local file=$data/Astrovex/Score/Classifica.txt
+    start_game "$WORK/desktop" "$data"
+    find_game_window
+    poll_until 10 title_shown || fail "the title screen did not appear"
+
+    play_to_game_over
+    check_form_on_the_desktop
+    xdotool type --delay 30 ab
+    local width height
+    width=$(xwininfo -id "$FORM" | awk '/Width:/ {print $NF}')
+    height=$(xwininfo -id "$FORM" | awk '/Height:/ {print $NF}')
+    # The OK button sits right of the middle of the second row (35 to 60 pixels down).
+    click "$FORM" $((width / 2 + 40)) 47
+    poll_until 10 name_form_gone || fail "one click on OK did not close the Classifica window"
+    poll_until 5 test -s "$file" || fail "no leaderboard file at $file; $(game_errors)"
+    cmp -s "$file" <(printf '00000000 AB           Level 1\r\n') ||
+        fail "the leaderboard is not one line for AB (the held fire key must type nothing): $(od -c "$file" | head -n 5)"
+    echo "ok: one click on OK records the name typed, and the held fire key typed nothing"
+
+    focus_game
+    xdotool type x
+    poll_until 10 title_shown || fail "a key after the game over did not bring back the title screen"
+    play_to_game_over
+    poll_until 5 form_is_desktops_active_window || fail "the second Classifica window is not the desktop's active window"
+    xdotool key alt+F4
+    poll_until 10 name_form_gone || fail "Alt+F4 did not close the Classifica window"
+    game_running || fail "Alt+F4 at the Classifica window ended the game; $(game_errors)"
+    poll_until 5 eval '[ "$(wc -l <"$file")" -eq 2 ]' || fail "the second game was not recorded: $(od -c "$file" | head -n 5)"
+    echo "ok: Alt+F4 at the Classifica window closes only it, and the game is recorded"
+
+    click_close_button
+    wait_for_game_exit
+    [ "$EXIT_CODE" -eq 0 ] || fail "closed with the close button, the game ended with exit code $EXIT_CODE; $(game_errors)"
+}
+
 expect_no_display_message() {
     local code=0
     mkdir -p "$WORK/runtime"
@@ -465,7 +547,8 @@ rm -f "${SHOTS:?}/$FAILURE_SHOT"
 case $RUN in
 play) start_x_session && run_play ;;
 leaderboard) start_x_session && run_leaderboard ;;
+desktop) start_x_session && run_desktop ;;
 start) run_start ;;
-*) fail "unknown run '$RUN': play, leaderboard or start" ;;
+*) fail "unknown run '$RUN': play, leaderboard, desktop or start" ;;
 esac
 echo "game end to end, $RUN: passed"
