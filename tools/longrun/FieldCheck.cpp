@@ -39,4 +39,15 @@ std::optional<std::string> SpriteOutsideField(const MyGame::FormMain& game) {
     return std::nullopt;
 }
 
+std::vector<RECT> RectanglesInPlay(const MyGame::FormMain& game) {
+    std::vector<RECT> rectangles;
+    auto add = [&](const OrloUtility::Sprite& sprite) {
+        rectangles.push_back({sprite.x, sprite.y, sprite.x + sprite.width, sprite.y + sprite.height});
+    };
+    for (OrloUtility::GameElement* element : game.elements)
+        if (const auto* sprite = dynamic_cast<const OrloUtility::Sprite*>(element)) add(*sprite);
+    for (const auto& bullet : game.playerBullets) add(*bullet);
+    return rectangles;
+}
+
 }  // namespace LongRun

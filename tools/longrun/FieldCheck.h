@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/FormMain.h"
 
@@ -12,5 +13,7 @@ namespace LongRun {
 // The first object in play found outside the field; none when all are inside. Objects no
 // longer alive are left out: they are on their way off the lists.
 std::optional<std::string> SpriteOutsideField(const MyGame::FormMain& game);
+// Where the objects in play stand now: the field's elements and the player's bullets.
+std::vector<RECT> RectanglesInPlay(const MyGame::FormMain& game);
 
 }  // namespace LongRun

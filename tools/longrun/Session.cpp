@@ -97,7 +97,7 @@ void Session::CheckPicture(FormMain& game) {
     lastPictureMs_ = backend_.MonotonicMs();
     if (NameFormShown(game) || game.IsFrameOpen()) return;
     ++summary_.pictureChecks;
-    if (auto difference = PictureDifference(backend_, game)) Break(*difference);
+    if (auto difference = PictureDifference(backend_, game, RectanglesInPlay(game))) Break(*difference);
 }
 
 void Session::ReportHour(const FormMain& game) {
