@@ -10,7 +10,8 @@ namespace {
 
 constexpr double kMsPerMinute = 60.0 * 1000.0;
 
-std::optional<double> PositiveNumber(const char* text) {
+// A number of hours or minutes: not negative, not absurdly large.
+std::optional<double> Amount(const char* text) {
     char* end = nullptr;
     const double value = std::strtod(text, &end);
     if (end == text || *end != '\0' || !(value >= 0.0) || value > 1e6) return std::nullopt;
@@ -34,7 +35,7 @@ std::optional<RunOptions> ParseOptions(int argc, char** argv) {
         if (i + 1 >= argc) return std::nullopt;
         const char* value = argv[++i];
         if (name == "--hours" || name == "--minutes") {
-            const std::optional<double> amount = PositiveNumber(value);
+            const std::optional<double> amount = Amount(value);
             if (!amount) return std::nullopt;
             minutes += name == "--hours" ? *amount * 60.0 : *amount;
         } else if (name == "--seed") {

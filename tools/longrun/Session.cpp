@@ -16,7 +16,7 @@ using MyGame::GameState;
 
 namespace {
 
-inline const HINSTANCE kProgram = reinterpret_cast<HINSTANCE>(0x400000);
+const HINSTANCE kProgram = reinterpret_cast<HINSTANCE>(0x400000);
 constexpr std::uint64_t kPictureEveryMs = 5 * 1000;
 constexpr std::uint64_t kReportEveryMs = 60 * 60 * 1000;
 // No phase but play lasts this long: the title waits for a key the player presses within
