@@ -16,9 +16,20 @@ FieldSprite::FieldSprite(int width, int height, FormGames& owner) : Sprite(width
 
 // The drawn flag, not a last position of -1, tells a sprite never drawn: a sprite may really
 // have stood at x = -1 (a UFO entering from the left does).
+//
+// A neighbour redrawn here that has itself moved erases its own old place first, and that may
+// draw this sprite again while it still counts as moved (a UFO shot down waits outside the
+// field without being drawn there). Without the guard the two would erase and redraw each
+// other until the stack ran out; with it the inner draw only draws the frame.
 void FieldSprite::Erase(Drawing& surface) {
-    if (!IsDrawn()) return;
+    if (!IsDrawn() || repainting_) return;
+    repainting_ = true;
     surface.DrawBitmapPart(LastX(), LastY(), width, height, owner->BackgroundImage(), LastX(), LastY());
+    RedrawNeighboursOfOldPlace();
+    repainting_ = false;
+}
+
+void FieldSprite::RedrawNeighboursOfOldPlace() {
     Sprite probe(width, height);
     probe.x = LastX();
     probe.y = LastY();

@@ -16,7 +16,9 @@ public:
 
     // Puts the background picture back where the sprite was last drawn and draws again, on the
     // scene only, every other sprite of the owner's list overlapping that block. Nothing for a
-    // sprite never drawn. The last position and the drawn flag stay as they are.
+    // sprite never drawn. The last position and the drawn flag stay as they are. Nothing
+    // either while this sprite's repaint is already under way: a neighbour drawn again by it
+    // may bring this sprite back before it has recorded its new place.
     void Erase(OrloUtility::Drawing& surface) override;
 
     OrloUtility::FormGames* owner;
@@ -27,6 +29,11 @@ protected:
     POINT DrawFrame(OrloUtility::Drawing& surface);
     // Erases the old place when the sprite moved since it was last drawn.
     void EraseIfMoved(OrloUtility::Drawing& surface);
+
+private:
+    void RedrawNeighboursOfOldPlace();
+
+    bool repainting_ = false;
 };
 
 }  // namespace MyGame

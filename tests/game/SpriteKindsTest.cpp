@@ -1,6 +1,9 @@
 // The game's object kinds on the field: their first state, how they repaint the background
 // picture where they were and bring back the objects they uncovered, the frame drawing with
-// its alive test, and the player's bullet drawn as five white pixels.
+// its alive test, the player's bullet drawn as five white pixels, and redraws that end when
+// two sprites keep bringing each other back.
+#include <algorithm>
+
 #include "game/SpriteAsteroidi.h"
 #include "game/SpriteBullet.h"
 #include "game/SpriteBulletNemico.h"
@@ -16,6 +19,31 @@ namespace {
 using OrloUtility::FormGames;
 
 constexpr int kSize = 20;
+// The game's UFOs: 40 by 40, in play from the top row, leaving the 800 wide field at x = -40
+// and x = 800.
+constexpr int kUfoSize = 40;
+constexpr int kTopRow = 20;
+
+// A UFO that notes how deeply its draws nest within each other. Past a cut-off it draws
+// nothing, so a redraw that would never end fails the test instead of overflowing the stack.
+class NestingWatchedUfo : public SpriteUfo {
+public:
+    using SpriteUfo::SpriteUfo;
+    POINT Draw(OrloUtility::Drawing& surface) override {
+        if (depth_ == kCutOff) return {LastX(), LastY()};
+        ++depth_;
+        deepest = std::max(deepest, depth_);
+        const POINT previous = SpriteUfo::Draw(surface);
+        --depth_;
+        return previous;
+    }
+
+    int deepest = 0;
+
+private:
+    static constexpr int kCutOff = 50;
+    int depth_ = 0;
+};
 
 class SpriteKindsTest : public GameFormTest {
 protected:
@@ -40,6 +68,24 @@ protected:
         sprite->y = y;
         game_->AddSprite(*sprite);
         return sprite;
+    }
+    // A UFO frame: red with a black, and so transparent, hole in the middle.
+    static Pixels UfoFrame() {
+        Pixels frame = Filled(kUfoSize, kUfoSize, kRed);
+        for (int row = 12; row < 28; ++row)
+            for (int column = 12; column < 28; ++column) frame[row][column] = kBlack;
+        return frame;
+    }
+    // The background with `frame` drawn over it at (frameX, frameY), black left out.
+    static Pixels GroundWith(const Pixels& frame, int frameX, int frameY, int x, int y, int width, int height) {
+        Pixels pixels = Ground(x, y, width, height);
+        for (int row = 0; row < height; ++row)
+            for (int column = 0; column < width; ++column) {
+                const int frameRow = y + row - frameY, frameColumn = x + column - frameX;
+                if (frameRow < 0 || frameRow >= kUfoSize || frameColumn < 0 || frameColumn >= kUfoSize) continue;
+                if (frame[frameRow][frameColumn] != kBlack) pixels[row][column] = frame[frameRow][frameColumn];
+            }
+        return pixels;
     }
     Pixels Scene(int x, int y, int width, int height) { return SceneBlock(*game_, x, y, width, height); }
     static Pixels Ground(int x, int y, int width, int height) {
@@ -186,6 +232,47 @@ TEST_F(SpriteKindsTest, ThePlayerIsDrawnWhateverHappened) {
     game_->DrawSprite(ship);
     EXPECT_EQ(Scene(402, 480, kSize, kSize), Filled(kSize, kSize, kBlue));
     EXPECT_EQ(Scene(400, 480, 2, kSize), Ground(400, 480, 2, kSize));
+}
+
+// A UFO shot down is put outside the field without being drawn there. When another UFO's old
+// place overlaps it and its own old place overlaps the other, each one's repaint draws the
+// other again; both still count as moved, so without an end each draw would erase first and
+// bring the other back, until the stack ran out. This happened on level 1 with UFOs at x = 784
+// and x = 800 on the top row.
+TEST_F(SpriteKindsTest, TwoUfosThatUncoverEachOtherAreRedrawnOnce) {
+    const struct {
+        const char* edge;
+        int shotDownAtX;  // where the UFO was hit, last drawn
+        int waitsAtX;     // where it starts again, outside the field, not drawn yet
+        int otherFromX;   // the other UFO's step
+        int otherToX;
+        int blockX;       // the part of the field around both
+    } cases[] = {{"right", 770, 800, 788, 784, 740}, {"left", -10, -40, -28, -24, 0}};
+    const Pixels frame = UfoFrame();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edge);
+        NestingWatchedUfo shot(kUfoSize, kUfoSize, Bitmap(frame), *game_);
+        NestingWatchedUfo other(kUfoSize, kUfoSize, Bitmap(frame), *game_);
+        for (auto [ufo, x] : {std::pair{&shot, c.shotDownAtX}, std::pair{&other, c.otherFromX}}) {
+            ufo->x = x;
+            ufo->y = kTopRow;
+            game_->AddSprite(*ufo);
+            game_->DrawSprite(*ufo);
+        }
+        game_->EraseSprite(shot);
+        shot.x = c.waitsAtX;
+        other.x = c.otherToX;
+        game_->DrawSprite(other);
+
+        EXPECT_LE(other.deepest, 2) << "a draw may come back once through a neighbour's repaint, never again";
+        EXPECT_LE(shot.deepest, 1);
+        // Below the marker pixels of the top-left corner.
+        const Pixels expected = GroundWith(frame, c.otherToX, kTopRow, c.blockX, 10, 60, 60);
+        EXPECT_TRUE(SamePixels(Scene(c.blockX, 10, 60, 60), expected));
+        EXPECT_TRUE(SamePixels(WindowBlock(*game_, c.blockX, 10, 60, 60), expected));
+        EXPECT_TRUE(WindowShowsScene(*game_));
+        game_->elements.clear();
+    }
 }
 
 }  // namespace

@@ -24,6 +24,8 @@ public:
     std::optional<MSG> TakeDue(HWND window, UINT first, UINT last, bool remove, std::uint64_t nowMs);
     // When the next timer falls due, if there is one.
     std::optional<std::uint64_t> NextDue() const;
+    // How many timers exist.
+    std::size_t Count() const { return timers_.size(); }
 
 private:
     struct Timer {
