@@ -240,14 +240,19 @@ TEST_F(SpriteKindsTest, ThePlayerIsDrawnWhateverHappened) {
 // bring the other back, until the stack ran out. This happened on level 1 with UFOs at x = 784
 // and x = 800 on the top row.
 TEST_F(SpriteKindsTest, TwoUfosThatUncoverEachOtherAreRedrawnOnce) {
-    const struct {
+    struct Case {
         const char* edge;
         int shotDownAtX;  // where the UFO was hit, last drawn
         int waitsAtX;     // where it starts again, outside the field, not drawn yet
         int otherFromX;   // the other UFO's step
         int otherToX;
         int blockX;       // the part of the field around both
-    } cases[] = {{"right", 770, 800, 788, 784, 740}, {"left", -10, -40, -28, -24, 0}};
+    };
+    // The right edge is the client area's: 800 once the game fits its window to the field.
+    RECT client{};
+    GetClientRect(game_->Handle(), &client);
+    const int right = client.right;
+    const Case cases[] = {{"right", right - 30, right, right - 12, right - 16, right - 60}, {"left", -10, -40, -28, -24, 0}};
     const Pixels frame = UfoFrame();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edge);
