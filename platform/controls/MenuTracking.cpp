@@ -55,9 +55,12 @@ public:
     void PaintDropDown(HWND hwnd);
 
 private:
+    // Ends with a choice, with Escape or a click elsewhere, or when the window stops being the
+    // active one (another program came to the front): a menu never stays open over it.
     void Loop() {
         MSG msg;
-        while (!done_ && IsWindow(owner_)) {
+        const bool startedActive = GetActiveWindow() == owner_;
+        while (!done_ && IsWindow(owner_) && !(startedActive && GetActiveWindow() != owner_)) {
             if (!GetMessageW(&msg, nullptr, 0, 0)) {
                 PostQuitMessage(static_cast<int>(msg.wParam));  // the program's own loop must see it
                 break;

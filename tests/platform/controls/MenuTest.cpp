@@ -161,6 +161,23 @@ TEST_F(MenuTest, EscapeClosesWithoutACommandAndTimersKeepTickingMeanwhile) {
     EXPECT_GE(Log().Count(WM_TIMER), 14) << "the frame timer ran while the menu was open";
 }
 
+TEST_F(MenuTest, AnotherProgramComingToTheFrontClosesAnOpenMenu) {
+    SetTimer(window_, 1, 20, nullptr);
+    POINT title = Title(0);
+    bool openBefore = false, openAfter = true;
+    Backend().Click(window_, title.x, title.y);
+    Backend().At(100, [&] {
+        openBefore = FindWindowW(L"#32768", nullptr) != nullptr;
+        Backend().SwitchToAnotherProgram();
+    });
+    Backend().At(200, [&] { openAfter = FindWindowW(L"#32768", nullptr) != nullptr; });
+    Backend().RunFor(300);
+    EXPECT_TRUE(openBefore);
+    EXPECT_FALSE(openAfter) << "no drop-down left over the other program";
+    EXPECT_EQ(Log().Count(WM_EXITMENULOOP), 1);
+    EXPECT_TRUE(Commands().empty());
+}
+
 TEST_F(MenuTest, ADropDownOpensBelowItsTitleWithCheckMarksAndLeaksNoDrawingObjects) {
     platform::GdiCounts before = platform::CountGdiObjects();
     CheckMenuItem(options_, kJoystick, MF_CHECKED);
