@@ -228,6 +228,7 @@ void SdlBackend::DescribeToWindowManager(HWND window, SDL_Window* sdl) {
 void SdlBackend::OnWindowDestroyed(HWND window) {
     if (SDL_Window* sdl = SdlWindowOf(window)) SDL_DestroyWindow(sdl);
     windows_.erase(window);
+    if (desktopFocus_ == window) desktopFocus_ = nullptr;
 }
 
 void SdlBackend::OnWindowShown(HWND window, bool visible) {
@@ -249,14 +250,18 @@ void SdlBackend::OnWindowActivated(HWND window) {
     if (SDL_Window* sdl = SdlWindowOf(window)) ShowAsActive(window, sdl);
 }
 
-// Raises the window and asks for the keyboard for it: SDL's request, and where a window manager
-// declines one without the person's input behind it, the request stamped with that input's time.
-// A window the desktop minimized anyway comes back first.
+// Raises the window and asks for the keyboard for it: SDL's request, and, for a window manager
+// that declines one without the person's input behind it, the request stamped with that input's
+// time. A window the desktop minimized anyway comes back first.
 void SdlBackend::ShowAsActive(HWND window, SDL_Window* sdl) {
     Window* w = FindWindow(window);
-    if (!w || !w->IsVisibleFlag() || (w->style & WS_POPUP && (w->style & WS_CAPTION) != WS_CAPTION)) return;
+    const bool framelessPopup = (w && (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION);
+    if (!w || !w->IsVisibleFlag() || framelessPopup) return;
     if (SDL_GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(sdl);
     SDL_RaiseWindow(sdl);
+    // Within the program the keyboard moves at once; from another program only the window
+    // manager may take it, by the request below.
+    if (desktopFocus_) SDL_SetWindowInputFocus(sdl);
     std::vector<SDL_Window*> ours;
     for (const auto& [hwnd, native] : windows_) ours.push_back(native);
     x11::RequestActivation(sdl, ours);
@@ -326,8 +331,10 @@ void SdlBackend::PresentWindow(HWND window, SDL_Window* sdl, bool whole) {
     if (IsRectEmpty(&area)) return;
     SDL_Surface* target = SDL_GetWindowSurface(sdl);
     if (!target) return;
+    // 0x00RRGGBB is SDL's RGB888, the format of a window surface on a 24-bit X display: the
+    // blit is then a copy of rows, not a conversion pixel by pixel.
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(w->pixels.data(), w->pixelsWidth, w->pixelsHeight, 32,
-                                                             w->pixelsWidth * 4, SDL_PIXELFORMAT_ARGB8888);
+                                                             w->pixelsWidth * 4, SDL_PIXELFORMAT_RGB888);
     if (!source) return;
     // Our pixels carry no alpha: blending would only slow every copy down.
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);

@@ -46,6 +46,13 @@ bool Timers::HasProc(HWND window, UINT_PTR id, TIMERPROC proc) const {
                        [&](const Timer& t) { return t.window == window && t.id == id && t.proc == proc; });
 }
 
+// The next due time keeps the timer's beat: whole periods on from the last due time, the ones
+// missed while the program was busy skipped, so a timer served late does not drift later.
+void Timers::AdvancePastNow(Timer& timer, std::uint64_t nowMs) {
+    const std::uint64_t period = std::max<std::uint64_t>(1, timer.elapseMs);
+    timer.dueMs += (nowMs - timer.dueMs) / period * period + period;
+}
+
 std::optional<MSG> Timers::TakeDue(HWND window, UINT first, UINT last, bool remove,
                                    std::uint64_t nowMs) {
     Timer* earliest = nullptr;
@@ -58,7 +65,7 @@ std::optional<MSG> Timers::TakeDue(HWND window, UINT first, UINT last, bool remo
     if (!earliest) return std::nullopt;
     MSG msg{earliest->window, WM_TIMER, earliest->id, reinterpret_cast<LPARAM>(earliest->proc),
             static_cast<DWORD>(nowMs), {}};
-    if (remove) earliest->dueMs = nowMs + earliest->elapseMs;
+    if (remove) AdvancePastNow(*earliest, nowMs);
     return msg;
 }
 

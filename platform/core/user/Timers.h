@@ -38,6 +38,7 @@ private:
 
     Timer* Find(HWND window, UINT_PTR id);
     UINT_PTR FreeThreadTimerId() const;
+    static void AdvancePastNow(Timer& timer, std::uint64_t nowMs);
 
     std::vector<Timer> timers_;
 };

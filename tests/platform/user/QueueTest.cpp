@@ -68,9 +68,27 @@ TEST_F(QueueTest, ATimerLeftWaitingYieldsOneMessageNotOnePerPeriod) {
     Backend().AdvanceClock(200);
     EXPECT_EQ(Drain(), std::vector<UINT>{WM_TIMER});
     Backend().AdvanceClock(19);
-    EXPECT_TRUE(Drain().empty()) << "the next one is a full period after the last was taken";
+    EXPECT_TRUE(Drain().empty()) << "the next one is a full period after the last due time";
     Backend().AdvanceClock(1);
     EXPECT_EQ(Drain(), std::vector<UINT>{WM_TIMER});
+}
+
+// As the reference platform does: the next due time is whole periods on from the last one, so a
+// 20 ms timer served 5 ms late falls due again 15 ms later, and periods missed are skipped.
+TEST_F(QueueTest, ATimerServedLateKeepsItsBeat) {
+    ASSERT_EQ(SetTimer(hwnd_, 5, 20, nullptr), 5u);
+    Backend().AdvanceClock(25);
+    EXPECT_EQ(Drain(), std::vector<UINT>{WM_TIMER});
+    Backend().AdvanceClock(14);
+    EXPECT_TRUE(Drain().empty());
+    Backend().AdvanceClock(1);
+    EXPECT_EQ(Drain(), std::vector<UINT>{WM_TIMER}) << "due at 40, not 45";
+    Backend().AdvanceClock(75);  // 115: the ones at 60, 80 and 100 were missed
+    EXPECT_EQ(Drain(), std::vector<UINT>{WM_TIMER});
+    Backend().AdvanceClock(4);
+    EXPECT_TRUE(Drain().empty());
+    Backend().AdvanceClock(1);
+    EXPECT_EQ(Drain(), std::vector<UINT>{WM_TIMER}) << "due at 120";
 }
 
 TEST_F(QueueTest, TimersFireOnTheVirtualClockWithTheirIds) {
