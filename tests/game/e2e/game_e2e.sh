@@ -76,13 +76,20 @@ game_errors() { echo "its errors: $(tail -n 20 "$WORK/game.err")"; }
 
 # The game's main window: WINDOW, and CLIENT_TOP, where its 800 by 600 field starts below the
 # menu bar inside it.
+# The window shows as soon as it is made and takes its final size, an 800x600 field below the
+# menu bar, a moment later: wait for that.
 find_game_window() {
     WINDOW=$(window_named "$TITLE")
     [ -n "$WINDOW" ] || fail "the game window did not appear; $(game_errors)"
-    local height
+    poll_until 10 game_window_fits_the_field ||
+        fail "the game window is $(xwininfo -id "$WINDOW" | grep -E 'Width|Height' | tr -s ' \n' ' '): no room for an 800x600 field below a menu bar"
+    CLIENT_TOP=$(($(xwininfo -id "$WINDOW" | awk '/Height:/ {print $NF}') - FIELD_HEIGHT))
+}
+game_window_fits_the_field() {
+    local width height
+    width=$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $NF}')
     height=$(xwininfo -id "$WINDOW" | awk '/Height:/ {print $NF}')
-    CLIENT_TOP=$((height - FIELD_HEIGHT))
-    [ "$CLIENT_TOP" -gt 0 ] || fail "the game window is $height pixels high: no room for a menu bar above the field"
+    [ "$width" -eq 800 ] && [ "$height" -gt "$FIELD_HEIGHT" ]
 }
 
 # How many of the game's windows are visible: a drop-down menu or the name form adds one.
