@@ -423,14 +423,10 @@ run_leaderboard() {
     xdotool key Return
     poll_until 10 name_form_gone || fail "Enter did not close the Classifica window"
     local file=$data/Astrovex/Score/Classifica.txt
-    poll_until 5 test -s "$file" || fail "no leaderboard file at $file; $(game_errors)"
-    cmp -s "$file" <(printf '00000000 MARIO        Level 1\r\n') ||
-        fail "the leaderboard file is not one line for MARIO: $(od -c "$file" | head -n 5)"
+    expect_one_line "$file" '00000000 MARIO        Level 1' "the leaderboard file is not one line for MARIO"
     echo "ok: the name is on the leaderboard"
 
-    focus_game
-    xdotool type x
-    poll_until 10 title_shown || fail "a key after the game over did not bring back the title screen"
+    back_to_title
     poll_until 10 leaderboard_line_shown || fail "the title screen shows no leaderboard line (a white bar in its top rows)"
     keep title-leaderboard
     echo "ok: a key goes back to the title, which shows the leaderboard line"
@@ -439,6 +435,18 @@ run_leaderboard() {
     wait_for_game_exit
     [ "$EXIT_CODE" -eq 0 ] || fail "closed with the close button, the game ended with exit code $EXIT_CODE; $(game_errors)"
     echo "ok: the close button ends the game with 0"
+}
+
+# expect_one_line <file> <line> <failure>: the leaderboard file appears and holds just that line.
+expect_one_line() {
+    poll_until 5 test -s "$1" || fail "no leaderboard file at $1; $(game_errors)"
+    cmp -s "$1" <(printf '%s\r\n' "$2") || fail "$3: $(od -c "$1" | head -n 5)"
+}
+
+back_to_title() {
+    focus_game
+    xdotool type x
+    poll_until 10 title_shown || fail "a key after the game over did not bring back the title screen"
 }
 
 # play_to_game_over: from the title, a game whose ship is held at the top with the fire key
@@ -498,14 +506,11 @@ run_desktop() {
     # The OK button sits right of the middle of the second row (35 to 60 pixels down).
     click "$FORM" $((width / 2 + 40)) 47
     poll_until 10 name_form_gone || fail "one click on OK did not close the Classifica window"
-    poll_until 5 test -s "$file" || fail "no leaderboard file at $file; $(game_errors)"
-    cmp -s "$file" <(printf '00000000 AB           Level 1\r\n') ||
-        fail "the leaderboard is not one line for AB (the held fire key must type nothing): $(od -c "$file" | head -n 5)"
+    expect_one_line "$file" '00000000 AB           Level 1' \
+        "the leaderboard is not one line for AB (the held fire key must type nothing)"
     echo "ok: one click on OK records the name typed, and the held fire key typed nothing"
 
-    focus_game
-    xdotool type x
-    poll_until 10 title_shown || fail "a key after the game over did not bring back the title screen"
+    back_to_title
     play_to_game_over
     poll_until 5 form_is_desktops_active_window || fail "the second Classifica window is not the desktop's active window"
     xdotool key alt+F4
