@@ -14,14 +14,15 @@ class Leaderboard {
 public:
     explicit Leaderboard(std::string gameName);
 
-    // Every line of the file in file order, within TextFile's reading limits. Empty when the
-    // file is missing or cannot be opened (the lines before a read error when one occurs);
-    // empty with `error` set when the score folder cannot be made.
+    // Every line of the file in file order, the whole file however long. Empty when the file
+    // is missing, cannot be read or is too large to hold (see TextFile); empty with `error` set
+    // when the score folder cannot be made.
     std::vector<std::string> LoadLines();
     // Adds the result (ScoreLine of `score` and `namePart`) and rewrites the file, keeping the
     // best ten lines. False when the score folder cannot be made (`error` set), when the file
     // exists but cannot be read (saving would drop the results in it), or when the write
-    // failed; the file then keeps its previous content.
+    // failed. A file too large to read is kept as it is, and the result is not added. The
+    // file keeps its previous content whenever the result is false.
     bool AddScore(int score, const std::string& namePart);
     // Ranks the lines, keeps the best ten and writes them over the file. False when the score
     // folder cannot be made (`error` set) or the write failed, the file then unchanged.

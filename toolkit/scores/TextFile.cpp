@@ -28,15 +28,19 @@ std::string ReadPrefix(std::istream& in, std::size_t limit) {
     return content;
 }
 
-// What is kept of one line: the part before its first NUL, at most kMaxLineBytes of it.
-std::string KeptPart(std::string_view line) {
-    line = line.substr(0, line.find('\0'));
-    return std::string(line.substr(0, TextFile::kMaxLineBytes));
+// What is kept of one line: the part before its first NUL.
+std::string KeptPart(std::string_view line) { return std::string(line.substr(0, line.find('\0'))); }
+
+// A last line without LF counts as a line; an empty last piece after an LF does not.
+std::size_t LineCount(std::string_view content) {
+    const auto ends = static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n'));
+    return ends + (!content.empty() && content.back() != '\n' ? 1 : 0);
 }
 
 std::vector<std::string> SplitLines(std::string_view content) {
     std::vector<std::string> lines;
-    while (!content.empty() && lines.size() < TextFile::kMaxLines) {
+    lines.reserve(LineCount(content));
+    while (!content.empty()) {
         const std::size_t end = content.find('\n');
         std::string_view line = content.substr(0, end);
         if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
@@ -51,15 +55,18 @@ std::vector<std::string> SplitLines(std::string_view content) {
 TextFile::TextFile(std::string filePath) : path(std::move(filePath)) {}
 
 std::vector<std::string> TextFile::ReadLines() {
-    failed = notOpened = false;
+    failed = notOpened = tooLarge = false;
     // Binary: line ends are taken apart here, the same way on every platform.
     std::ifstream in(NativePath(path), std::ios::binary);
     if (!in.is_open()) {
         failed = notOpened = true;
         return {};
     }
-    const std::string content = ReadPrefix(in, kMaxReadBytes);
-    failed = in.bad();
+    // One byte past the cap tells a file at the cap from a larger one, without reading more.
+    const std::string content = ReadPrefix(in, kMaxFileBytes + 1);
+    tooLarge = content.size() > kMaxFileBytes || LineCount(content) > kMaxLines;
+    failed = in.bad() || tooLarge;
+    if (failed) return {};
     return SplitLines(content);
 }
 
