@@ -15,8 +15,9 @@ namespace OrloUtility {
 
 class FileReplacement {
 public:
-    // Prepares to replace the file at `targetPath` (the program's path, backslashes).
-    explicit FileReplacement(std::string targetPath);
+    // Prepares to replace the file at `targetPath` (backslashes; wide text, as it lies in the
+    // user's folder).
+    explicit FileReplacement(std::wstring targetPath);
     // Removes the temporary file unless the replacement was committed.
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
@@ -31,13 +32,13 @@ public:
     bool Commit();
 
     // The target's path with ".tmp" appended.
-    const std::string& TemporaryPath() const { return temporaryPath_; }
+    const std::wstring& TemporaryPath() const { return temporaryPath_; }
 
 private:
     bool FlushToDiskAndClose();
 
-    std::string targetPath_;
-    std::string temporaryPath_;
+    std::wstring targetPath_;
+    std::wstring temporaryPath_;
     std::FILE* file_ = nullptr;
     bool created_ = false;
     bool committed_ = false;

@@ -11,7 +11,7 @@ namespace OrloUtility {
 
 namespace {
 
-constexpr const char* kFileName = "Classifica.txt";
+constexpr const wchar_t* kFileName = L"Classifica.txt";
 
 }  // namespace
 
@@ -30,7 +30,7 @@ bool Leaderboard::AddScore(int score, const std::string& namePart) {
 bool Leaderboard::SaveLines(std::vector<std::string> lines) {
     error = false;
     lines = BestLines(std::move(lines));
-    const std::string folder = ScoreFolder(gameName);
+    const std::wstring folder = ScoreFolder(gameName);
     if (folder.empty()) {
         error = true;
         return false;
@@ -40,14 +40,14 @@ bool Leaderboard::SaveLines(std::vector<std::string> lines) {
 
 Leaderboard::StoredLines Leaderboard::ReadStoredLines() {
     error = false;
-    const std::string folder = ScoreFolder(gameName);
+    const std::wstring folder = ScoreFolder(gameName);
     if (folder.empty()) {
         error = true;
         return {{}, false};
     }
-    const std::string path = folder + kFileName;
+    const std::wstring path = folder + kFileName;
     // A missing file is an empty leaderboard, not a failure.
-    if (_access(path.c_str(), 0) != 0) return {};
+    if (_waccess(path.c_str(), 0) != 0) return {};
     TextFile file(path);
     std::vector<std::string> lines = file.ReadLines();
     return {std::move(lines), !file.failed};

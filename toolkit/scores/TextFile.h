@@ -20,8 +20,8 @@ public:
     static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
     static constexpr std::size_t kMaxLines = 1024 * 1024;
 
-    // The file at `filePath` (the program's path, backslashes).
-    explicit TextFile(std::string filePath);
+    // The file at `filePath` (backslashes), wide text because it lies in the user's folder.
+    explicit TextFile(std::wstring filePath);
 
     // The file's lines in order. A line ends at LF; a CR just before the LF is not part of it,
     // a last line without LF counts, empty lines count, and a line keeps only what precedes
@@ -37,7 +37,7 @@ public:
     bool failed = false;
     bool notOpened = false;
     bool tooLarge = false;
-    std::string path;
+    std::wstring path;
 };
 
 }  // namespace OrloUtility

@@ -7,6 +7,7 @@
 #include "FileSizeLimit.h"
 #include "ScoresTest.h"
 #include "toolkit/scores/FileReplacement.h"
+#include "toolkit/util/TextConvert.h"
 
 namespace OrloUtility {
 namespace {
@@ -19,10 +20,10 @@ protected:
     }
 
     // The program's form of the file's path.
-    std::string ProgramPath() const {
+    std::wstring ProgramPath() const {
         std::string path = FilePath();
         std::replace(path.begin(), path.end(), '/', '\\');
-        return path;
+        return ToWide(path);
     }
     std::string TemporaryFile() const { return FilePath() + ".tmp"; }
 };
