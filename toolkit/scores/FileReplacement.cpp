@@ -1,13 +1,24 @@
 #include "toolkit/scores/FileReplacement.h"
 
+#include <atomic>
 #include <utility>
 
 #include "PlatformApi.h"
 
 namespace OrloUtility {
 
+namespace {
+
+// The process's id tells apart the games running at once, the count the saves of one game.
+std::wstring UniqueTemporaryPath(const std::wstring& targetPath) {
+    static std::atomic<unsigned> saves{0};
+    return targetPath + L"." + std::to_wstring(_getpid()) + L"." + std::to_wstring(++saves) + L".tmp";
+}
+
+}  // namespace
+
 FileReplacement::FileReplacement(std::wstring targetPath)
-    : targetPath_(std::move(targetPath)), temporaryPath_(targetPath_ + L".tmp") {}
+    : targetPath_(std::move(targetPath)), temporaryPath_(UniqueTemporaryPath(targetPath_)) {}
 
 FileReplacement::~FileReplacement() {
     if (file_) std::fclose(file_);

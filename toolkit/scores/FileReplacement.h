@@ -4,7 +4,8 @@
 // The new content goes to a temporary file beside the target (the same folder, so the final
 // rename stays on one volume), is forced onto the disk, and only then renamed over the target
 // in one step. Until that rename the target is untouched; a replacement that is not committed
-// removes its temporary file.
+// removes its temporary file. Every replacement has a temporary file of its own: two games
+// saving at once must not write into, or truncate, each other's.
 #pragma once
 
 #include <cstdio>
@@ -31,7 +32,8 @@ public:
     // step fails, leaving the target as it was.
     bool Commit();
 
-    // The target's path with ".tmp" appended.
+    // The target's path with the process's id, a count of this process's replacements and
+    // ".tmp" appended.
     const std::wstring& TemporaryPath() const { return temporaryPath_; }
 
 private:
