@@ -14,6 +14,7 @@
 
 #include "PlatformApi.h"
 #include "kernel/NativePaths.h"
+#include "kernel/RegularFiles.h"
 #include "kernel/Utf8.h"
 
 namespace {
@@ -42,27 +43,34 @@ bool IsLink(const std::string& nativePath) {
     return lstat(nativePath.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
-int CloseAndFail(int fd) {
+int CloseAndFail(int fd, int error) {
     close(fd);
+    errno = error;
     return -1;
 }
 
-// Back to blocking reads once the open has not waited: reads of a regular file do not wait.
-int CheckedRegularFile(int fd, std::uint64_t maxBytes, struct stat& info) {
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return CloseAndFail(fd);
-    if (static_cast<std::uint64_t>(info.st_size) > maxBytes) return CloseAndFail(fd);
+}  // namespace
+
+namespace platform {
+
+// Back to blocking reads once the open has not waited.
+int OpenRegularNative(const std::string& nativePath, std::uint64_t maxBytes, struct stat& info) {
+    const int fd = open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return CloseAndFail(fd, EINVAL);
+    if (static_cast<std::uint64_t>(info.st_size) > maxBytes) return CloseAndFail(fd, EFBIG);
     const int flags = fcntl(fd, F_GETFL);
-    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return CloseAndFail(fd);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return CloseAndFail(fd, errno);
     return fd;
 }
 
-}  // namespace
+}  // namespace platform
 
 std::intptr_t AcquireFileLock(const std::wstring& path) {
     const std::string native = platform::NativePathOfWide(path);
     const int fd = open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return kNoFileLock;
-    if (LockWholeFile(fd) != 0) return CloseAndFail(fd);
+    if (LockWholeFile(fd) != 0) return CloseAndFail(fd, errno);
     const std::lock_guard<std::mutex> guard(Held().mutex);
     Held().descriptors.insert(fd);
     return fd;
@@ -87,14 +95,12 @@ std::wstring LinkTarget(const std::wstring& path) {
 
 RegularFile OpenRegularFile(const std::string& path, std::uint64_t maxBytes, bool* missing) {
     if (missing) *missing = false;
-    int fd = open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info;
+    const int fd = platform::OpenRegularNative(NativePath(path), maxBytes, info);
     if (fd < 0) {
         if (missing) *missing = errno == ENOENT;
         return {};
     }
-    struct stat info;
-    fd = CheckedRegularFile(fd, maxBytes, info);
-    if (fd < 0) return {};
     std::FILE* file = fdopen(fd, "rb");
     if (!file) {
         close(fd);
