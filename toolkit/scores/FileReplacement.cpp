@@ -17,8 +17,10 @@ std::wstring UniqueTemporaryPath(const std::wstring& targetPath) {
 
 }  // namespace
 
+// A target that is a symbolic link stays one: the link's own file gets the new content, and the
+// temporary file lies beside that file, on its volume.
 FileReplacement::FileReplacement(std::wstring targetPath)
-    : targetPath_(std::move(targetPath)), temporaryPath_(UniqueTemporaryPath(targetPath_)) {}
+    : targetPath_(LinkTarget(targetPath)), temporaryPath_(UniqueTemporaryPath(targetPath_)) {}
 
 FileReplacement::~FileReplacement() {
     if (file_) std::fclose(file_);

@@ -17,7 +17,7 @@ namespace OrloUtility {
 class FileReplacement {
 public:
     // Prepares to replace the file at `targetPath` (backslashes; wide text, as it lies in the
-    // user's folder).
+    // user's folder), or the file it leads to when it is a symbolic link.
     explicit FileReplacement(std::wstring targetPath);
     // Removes the temporary file unless the replacement was committed.
     ~FileReplacement();
