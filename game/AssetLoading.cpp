@@ -1,5 +1,6 @@
 // The game's checked pictures and sound: every picture is checked once and kept in the cache;
-// the explosion is checked every time it plays.
+// the explosion is checked every time it plays, and read again only when its file changed. A
+// file that is no regular file, or larger than any asset, is refused unread, as a changed one.
 #include "game/FormMain.h"
 #include "toolkit/drawing/LoadBitmapFile.h"
 #include "toolkit/util/Paths.h"
@@ -21,9 +22,11 @@ HBITMAP FormMain::LoadCheckedBitmap(const std::string& path) {
     return nullptr;
 }
 
+// One check kept for the process: the sound plays at every hit.
 void FormMain::PlayExplosion() {
+    static CheckedAsset explosion(kExplosionChecksum);
     const std::string resolved = ResolveAssetPath(kAssetFolder + "Explosion.wav");
-    if (AssetChecksum(resolved) == kExplosionChecksum) PlaySoundFile(resolved, false);
+    if (explosion.Passes(resolved)) PlaySoundFile(resolved, false);
 }
 
 }  // namespace MyGame

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
+#include <cstdio>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "PlatformApi.h"
@@ -45,6 +47,21 @@ std::string Hex(const std::array<std::uint8_t, kChecksumBytes>& sum) {
     return text;
 }
 
+using OpenFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Every full block is a multiple of 16 bytes long, so byte i of a block lands on sum byte
+// i mod 16 whatever block it is in.
+std::string ChecksumOf(std::FILE* file) {
+    std::array<std::uint8_t, kChecksumBytes> sum{};
+    std::vector<char> block(kChecksumBlock);
+    while (file) {
+        const std::size_t got = std::fread(block.data(), 1, block.size(), file);
+        for (std::size_t i = 0; i < got; ++i) sum[i % kChecksumBytes] ^= static_cast<std::uint8_t>(block[i]);
+        if (got < block.size()) break;
+    }
+    return Hex(sum);
+}
+
 }  // namespace
 
 const char* const kExplosionChecksum = "15C8C52F51917A07D9FF6191BAC3C6EE";
@@ -54,19 +71,30 @@ std::string ResolveAssetPath(const std::string& path) {
     return "images_games\\" + OrloUtility::FileNameOf(path);
 }
 
-// Every full block is a multiple of 16 bytes long, so byte i of a block lands on sum byte
-// i mod 16 whatever block it is in.
-std::string AssetChecksum(const std::string& path) {
-    std::array<std::uint8_t, kChecksumBytes> sum{};
-    std::ifstream file(NativePath(path), std::ios::binary);
-    std::vector<char> block(kChecksumBlock);
-    while (file) {
-        file.read(block.data(), static_cast<std::streamsize>(block.size()));
-        const std::size_t got = static_cast<std::size_t>(file.gcount());
-        for (std::size_t i = 0; i < got; ++i) sum[i % kChecksumBytes] ^= static_cast<std::uint8_t>(block[i]);
-        if (got < block.size()) break;
+std::optional<std::string> AssetChecksum(const std::string& path) {
+    bool missing = false;
+    const RegularFile opened = OpenRegularFile(path, kMaxAssetBytes, &missing);
+    if (!opened.file) return missing ? std::optional<std::string>(ChecksumOf(nullptr)) : std::nullopt;
+    const OpenFile file(opened.file, &std::fclose);
+    return ChecksumOf(file.get());
+}
+
+CheckedAsset::CheckedAsset(std::string expectedChecksum) : expected_(std::move(expectedChecksum)) {}
+
+// Opening is cheap and never waits; it is the read that costs.
+bool CheckedAsset::Passes(const std::string& path) {
+    const RegularFile opened = OpenRegularFile(path, kMaxAssetBytes);
+    if (!opened.file) {
+        last_.reset();
+        return false;
     }
-    return Hex(sum);
+    const OpenFile file(opened.file, &std::fclose);
+    const Reading reading{path, opened.size, opened.changed};
+    if (last_ != reading) {
+        lastPassed_ = ChecksumOf(file.get()) == expected_;
+        last_ = reading;
+    }
+    return lastPassed_;
 }
 
 std::string ExpectedChecksum(const std::string& fileName) {

@@ -34,3 +34,4 @@
 #endif
 
 #include "PlatformRuntime.h"
+#include "FileServices.h"

@@ -2,7 +2,9 @@
 //
 // The program writes its paths with backslashes. On Windows these are the runtime's own
 // functions; elsewhere they are a thin shim that maps backslashes to the native separator
-// first. `NativePath` does the same mapping for callers that open file streams.
+// first. `NativePath` does the same mapping for callers that open file streams. The wide forms
+// take paths the system gave as wide text, which the program's narrow text cannot hold: on
+// Windows they are the runtime's wide calls, elsewhere the path reaches the system as UTF-8.
 #pragma once
 
 #include <cstdio>
@@ -12,6 +14,8 @@
 
 #include <direct.h>
 #include <io.h>
+#include <process.h>
+#include <wchar.h>
 
 inline std::string NativePath(const std::string& path) { return path; }
 
@@ -27,5 +31,13 @@ int _mkdir(const char* path);
 int _fileno(std::FILE* stream);
 // Returns once everything written to the descriptor is on the disk; 0 on success, else -1.
 int _commit(int fd);
+
+int _waccess(const wchar_t* path, int mode);
+int _wmkdir(const wchar_t* path);
+// The mode is one of the runtime's ("rb", "wb", ...), in wide text.
+std::FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
+int _wremove(const wchar_t* path);
+// The process's id, unique among the processes running.
+int _getpid();
 
 #endif

@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the leaderboard as its file. Reading must stay within TextFile's
-// limits, and the save after it must write exactly the best lines, ranked, with CR LF ends,
+// Feeds arbitrary bytes to the leaderboard as its file. Reading must return every line whole,
+// and the save after it must write exactly the best lines, ranked, with CR LF ends,
 // leaving no temporary file. A broken expectation aborts, which libFuzzer reports as a crash.
 #include <cstdint>
 #include <cstdio>
@@ -9,15 +9,14 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "toolkit/scores/Leaderboard.h"
 #include "toolkit/scores/ScoreLines.h"
-#include "toolkit/scores/TextFile.h"
 
 namespace {
 
-using OrloUtility::TextFile;
 using Lines = std::vector<std::string>;
 
 void Expect(bool condition, const char* what) {
@@ -46,12 +45,18 @@ std::string BytesOf(const std::filesystem::path& path) {
     return bytes.str();
 }
 
-void ExpectWithinLimits(const Lines& lines) {
-    Expect(lines.size() <= TextFile::kMaxLines, "at most kMaxLines lines");
-    for (const std::string& line : lines) {
-        Expect(line.size() <= TextFile::kMaxLineBytes, "lines of at most kMaxLineBytes");
-        Expect(line.find_first_of(std::string("\n\0", 2)) == std::string::npos, "no LF or NUL in a line");
+// The lines the reader must give: split at LF, a CR before the LF dropped, each cut at its
+// first NUL, a last piece without LF kept.
+Lines ExpectedLines(std::string_view bytes) {
+    Lines lines;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
+        lines.emplace_back(line.substr(0, line.find('\0')));
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
     }
+    return lines;
 }
 
 std::string FileOf(const Lines& lines) {
@@ -71,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     OrloUtility::Leaderboard board("Astrovex");
     Lines lines = board.LoadLines();
     Expect(!board.error, "the folder is usable");
-    ExpectWithinLimits(lines);
+    Expect(lines == ExpectedLines(std::string_view(reinterpret_cast<const char*>(data), size)),
+           "every line read whole");
 
     int score = 0;
     std::memcpy(&score, data, std::min(size, sizeof score));
@@ -80,6 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Lines best = OrloUtility::BestLines(lines);
     Expect(board.LoadLines() == best, "the best lines are stored, ranked");
     Expect(BytesOf(file) == FileOf(best), "each line ends in CR LF");
-    Expect(!std::filesystem::exists(file.string() + ".tmp"), "no temporary file is left");
+    for (const auto& entry : std::filesystem::directory_iterator(ScoreFolder())) {
+        const std::string name = entry.path().filename().string();
+        Expect(name == "Classifica.txt" || name == "Classifica.txt.lock", "no temporary file is left");
+    }
     return 0;
 }

@@ -1,5 +1,8 @@
 // The asset folder and its check: the checksum rule, where a path leads, the shipped files
 // against the catalogue, the picture cache, refused pictures and the checked explosion.
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -17,6 +20,16 @@ namespace fs = std::filesystem;
 
 const std::string kZeros(32, '0');
 const char* const kRefusal = "Immagine corrotta o dannegiata. Ripristinare la cartella immagine";
+
+void ReplaceWithPipe(const std::string& path) {
+    fs::remove(path);
+    ASSERT_EQ(0, mkfifo(path.c_str(), 0644));
+}
+
+void ReplaceWithLink(const std::string& path, const std::string& target) {
+    fs::remove(path);
+    fs::create_symlink(target, path);
+}
 
 class AssetsTest : public GameScenario {
 protected:
@@ -83,7 +96,7 @@ TEST_F(AssetsTest, TheChecksumXorsEveryByteIntoItsPlaceModuloSixteen) {
     }
     EXPECT_EQ(AssetChecksum("missing.bin"), kZeros);
     // Whole blocks, and blocks followed by a part of one.
-    const std::string whole = AssetChecksum(Write("block.bin", block));
+    const std::optional<std::string> whole = AssetChecksum(Write("block.bin", block));
     EXPECT_EQ(AssetChecksum(Write("padded.bin", block + std::string(16, '\0'))), whole);
     EXPECT_EQ(AssetChecksum(Write("twice.bin", block + block)), kZeros);
     EXPECT_EQ(AssetChecksum(Write("spill.bin", block + block + "A")), "41" + std::string(30, '0'));
@@ -110,7 +123,7 @@ TEST_F(AssetsTest, EveryShippedFileMatchesTheCatalogue) {
                               "player.bmp", "ufo.bmp",    "asteroide_notte.bmp", "bullet.bmp"};
     for (const char* name : pictures) {
         SCOPED_TRACE(name);
-        const std::string checksum = AssetChecksum(kAssetFolder + name);
+        const std::optional<std::string> checksum = AssetChecksum(kAssetFolder + name);
         EXPECT_NE(checksum, kZeros) << "the file is there";
         EXPECT_EQ(checksum, ExpectedChecksum(name));
     }
@@ -145,6 +158,18 @@ TEST_F(AssetsTest, ARefusedPictureIsReportedEachTimeAndClosesTheGame) {
          "ufo.bmp"},
         {"not in the catalogue",
          [](const std::string& folder) { fs::copy_file(folder + "/player.bmp", folder + "/nave.bmp"); }, "nave.bmp"},
+        // Neither may keep the game waiting: the open of a pipe waits for a writer, and a read
+        // of /dev/zero never ends.
+        {"a named pipe in its place", [](const std::string& folder) { ReplaceWithPipe(folder + "/ufo.bmp"); },
+         "ufo.bmp"},
+        {"a link to an endless device", [](const std::string& folder) { ReplaceWithLink(folder + "/ufo.bmp", "/dev/zero"); },
+         "ufo.bmp"},
+        // Zeros in whole blocks of 16 leave the checksum as it was.
+        {"padded past any asset's size",
+         [](const std::string& folder) {
+             std::ofstream(folder + "/ufo.bmp", std::ios::binary | std::ios::app) << std::string(kMaxAssetBytes, '\0');
+         },
+         "ufo.bmp"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -181,6 +206,54 @@ TEST_F(AssetsTest, TheExplosionPlaysOnlyWhenItsFilePassesItsCheck) {
     game.PlayExplosion();
     EXPECT_EQ(platform::Sounds().Playback().source, "") << "a changed sound is not played";
     EXPECT_TRUE(IsWindow(game.Handle())) << "and nothing else happens";
+}
+
+TEST_F(AssetsTest, AnExplosionThatIsNoRegularFileIsSilentAndKeepsNoOneWaiting) {
+    const struct {
+        const char* what;
+        std::function<void(const std::string& path)> spoil;
+    } cases[] = {
+        {"a named pipe", ReplaceWithPipe},
+        {"a link to an endless device", [](const std::string& path) { ReplaceWithLink(path, "/dev/zero"); }},
+    };
+    FormMain& game = Open();
+    const std::string path = AssetFolder() + "/Explosion.wav";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.spoil(path);
+        game.PlayExplosion();
+        EXPECT_EQ(platform::Sounds().Playback().source, "");
+        EXPECT_TRUE(IsWindow(game.Handle()));
+    }
+}
+
+// The file's size and time of change stand for its content: a file changed behind them is
+// not read again, which shows that an unchanged one is not either.
+TEST_F(AssetsTest, ACheckedAssetIsReadAgainOnlyWhenItsSizeOrTimeChanged) {
+    const std::string path = Write("sound.wav", "RIFF-original");
+    const auto restoreTime = [&](const struct stat& before) {
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(0, utimensat(AT_FDCWD, path.c_str(), times, 0));
+    };
+    CheckedAsset sound(*AssetChecksum(path));
+    EXPECT_TRUE(sound.Passes(path));
+
+    struct stat before;
+    ASSERT_EQ(0, stat(path.c_str(), &before));
+    Write(path, "RIFF-replaced");  // same size
+    restoreTime(before);
+    EXPECT_TRUE(sound.Passes(path)) << "same size and time: the last reading stands";
+
+    const timespec later[2] = {before.st_atim, {before.st_mtim.tv_sec + 1, before.st_mtim.tv_nsec}};
+    ASSERT_EQ(0, utimensat(AT_FDCWD, path.c_str(), later, 0));
+    EXPECT_FALSE(sound.Passes(path)) << "a new time: read again";
+
+    Write(path, "RIFF-original");
+    restoreTime(before);
+    EXPECT_TRUE(sound.Passes(path));
+    Write(path, "RIFF-original+");
+    restoreTime(before);
+    EXPECT_FALSE(sound.Passes(path)) << "a new size: read again";
 }
 
 }  // namespace

@@ -1,23 +1,36 @@
 #include "toolkit/scores/FileReplacement.h"
 
+#include <atomic>
 #include <utility>
 
 #include "PlatformApi.h"
 
 namespace OrloUtility {
 
-FileReplacement::FileReplacement(std::string targetPath)
-    : targetPath_(std::move(targetPath)), temporaryPath_(targetPath_ + ".tmp") {}
+namespace {
+
+// The process's id tells apart the games running at once, the count the saves of one game.
+std::wstring UniqueTemporaryPath(const std::wstring& targetPath) {
+    static std::atomic<unsigned> saves{0};
+    return targetPath + L"." + std::to_wstring(_getpid()) + L"." + std::to_wstring(++saves) + L".tmp";
+}
+
+}  // namespace
+
+// A target that is a symbolic link stays one: the link's own file gets the new content, and the
+// temporary file lies beside that file, on its volume.
+FileReplacement::FileReplacement(std::wstring targetPath)
+    : targetPath_(LinkTarget(targetPath)), temporaryPath_(UniqueTemporaryPath(targetPath_)) {}
 
 FileReplacement::~FileReplacement() {
     if (file_) std::fclose(file_);
-    if (created_ && !committed_) std::remove(NativePath(temporaryPath_).c_str());
+    if (created_ && !committed_) _wremove(temporaryPath_.c_str());
 }
 
 bool FileReplacement::Open() {
     if (file_ || created_) return false;
     // Binary, so that the bytes on disk are exactly those written on every platform.
-    file_ = std::fopen(NativePath(temporaryPath_).c_str(), "wb");
+    file_ = _wfopen(temporaryPath_.c_str(), L"wb");
     created_ = file_ != nullptr;
     return created_;
 }
@@ -29,7 +42,7 @@ bool FileReplacement::Write(std::string_view bytes) {
 bool FileReplacement::Commit() {
     if (!FlushToDiskAndClose()) return false;
     // With write-through the call returns only once the new name is on the disk too.
-    committed_ = MoveFileExA(temporaryPath_.c_str(), targetPath_.c_str(),
+    committed_ = MoveFileExW(temporaryPath_.c_str(), targetPath_.c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
     return committed_;
 }

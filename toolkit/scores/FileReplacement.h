@@ -4,7 +4,8 @@
 // The new content goes to a temporary file beside the target (the same folder, so the final
 // rename stays on one volume), is forced onto the disk, and only then renamed over the target
 // in one step. Until that rename the target is untouched; a replacement that is not committed
-// removes its temporary file.
+// removes its temporary file. Every replacement has a temporary file of its own: two games
+// saving at once must not write into, or truncate, each other's.
 #pragma once
 
 #include <cstdio>
@@ -15,8 +16,9 @@ namespace OrloUtility {
 
 class FileReplacement {
 public:
-    // Prepares to replace the file at `targetPath` (the program's path, backslashes).
-    explicit FileReplacement(std::string targetPath);
+    // Prepares to replace the file at `targetPath` (backslashes; wide text, as it lies in the
+    // user's folder), or the file it leads to when it is a symbolic link.
+    explicit FileReplacement(std::wstring targetPath);
     // Removes the temporary file unless the replacement was committed.
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
@@ -30,14 +32,15 @@ public:
     // step fails, leaving the target as it was.
     bool Commit();
 
-    // The target's path with ".tmp" appended.
-    const std::string& TemporaryPath() const { return temporaryPath_; }
+    // The target's path with the process's id, a count of this process's replacements and
+    // ".tmp" appended.
+    const std::wstring& TemporaryPath() const { return temporaryPath_; }
 
 private:
     bool FlushToDiskAndClose();
 
-    std::string targetPath_;
-    std::string temporaryPath_;
+    std::wstring targetPath_;
+    std::wstring temporaryPath_;
     std::FILE* file_ = nullptr;
     bool created_ = false;
     bool committed_ = false;

@@ -9,9 +9,9 @@ namespace OrloUtility {
 namespace {
 
 // `folder` followed by the level `name`, created when missing; empty text when it cannot be.
-std::string Level(const std::string& folder, const std::string& name) {
-    const std::string path = WithTrailingSeparator(folder) + name;
-    if (_access(path.c_str(), 0) != 0 && !EnsureDirectory(path)) return {};
+std::wstring Level(const std::wstring& folder, const std::string& name) {
+    const std::wstring path = WithTrailingSeparator(folder) + ToWide(name);
+    if (_waccess(path.c_str(), 0) != 0 && !EnsureDirectory(path)) return {};
     return path;
 }
 
@@ -19,17 +19,17 @@ std::string Level(const std::string& folder, const std::string& name) {
 
 // Created when missing (a new account on Linux may not have its data folder yet): without it
 // the score folder would fall back to the working folder, which may not even be writable.
-std::string LocalAppDataFolder() {
+std::wstring LocalAppDataFolder() {
     WCHAR path[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
         return {};
-    return ToNarrow(path);
+    return path;
 }
 
-std::string ScoreFolder(const std::string& gameName) {
-    const std::string gameFolder = Level(LocalAppDataFolder(), gameName);
+std::wstring ScoreFolder(const std::string& gameName) {
+    const std::wstring gameFolder = Level(LocalAppDataFolder(), gameName);
     if (gameFolder.empty()) return {};
-    const std::string scoreFolder = Level(gameFolder, "Score");
+    const std::wstring scoreFolder = Level(gameFolder, "Score");
     if (scoreFolder.empty()) return {};
     return WithTrailingSeparator(scoreFolder);
 }

@@ -23,9 +23,19 @@ std::string WithTrailingSeparator(std::string path) {
     return path;
 }
 
+std::wstring WithTrailingSeparator(std::wstring path) {
+    if (!path.empty() && path.back() != L'/' && path.back() != L'\\') path += L'\\';
+    return path;
+}
+
 bool EnsureDirectory(std::string path) {
     if (_access(path.c_str(), 0) == 0) return true;
     return _mkdir(path.c_str()) == 0;
+}
+
+bool EnsureDirectory(std::wstring path) {
+    if (_waccess(path.c_str(), 0) == 0) return true;
+    return _wmkdir(path.c_str()) == 0;
 }
 
 }  // namespace OrloUtility

@@ -2,6 +2,10 @@
 //
 // The program writes backslashes as separators; slashes are accepted on input. A colon ends a
 // drive prefix ("C:game.txt" lies in "C:").
+//
+// A path that comes from the system (the user's data folder) is kept as wide text, which holds
+// any name the system can give; it goes back to the system through the wide calls, unchanged.
+// The program's own paths are narrow text.
 #pragma once
 
 #include <string>
@@ -15,7 +19,9 @@ std::string DirectoryOf(std::string path);
 std::string FileNameOf(std::string path);
 // The path with a backslash appended unless it is empty or already ends in a separator.
 std::string WithTrailingSeparator(std::string path);
+std::wstring WithTrailingSeparator(std::wstring path);
 // True when the path exists or one folder was created there. Missing parents are not created.
 bool EnsureDirectory(std::string path);
+bool EnsureDirectory(std::wstring path);
 
 }  // namespace OrloUtility

@@ -76,3 +76,4 @@ DWORD WINAPI GetFileAttributesW(LPCWSTR lpFileName);
 // MOVEFILE_WRITE_THROUGH the call returns only once the new name is on the disk. Other flags
 // are not supported here (ERROR_INVALID_PARAMETER).
 BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+BOOL WINAPI MoveFileExW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, DWORD dwFlags);

@@ -1,11 +1,13 @@
 #include "gdi/BmpDecoder.h"
 
+#include <unistd.h>
+
 #include <array>
 #include <bit>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <cerrno>
 #include <utility>
+
+#include "kernel/RegularFiles.h"
 
 namespace platform {
 
@@ -303,14 +305,21 @@ std::optional<DecodedBitmap> DecodeBmp(std::span<const std::uint8_t> file) {
     return DecodeRows(file, header->pixelOffset, *layout, *format);
 }
 
+// Only a regular file is read: the open of a named pipe, or a read of a device, would not end.
 std::optional<DecodedBitmap> DecodeBmpFile(const std::string& nativePath) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(nativePath, error);
-    if (error || size > kMaxFileSize) return std::nullopt;
-    std::ifstream in(nativePath, std::ios::binary);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    const auto count = static_cast<std::streamsize>(size);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), count)) return std::nullopt;
+    struct stat info;
+    const int fd = OpenRegularNative(nativePath, kMaxFileSize, info);
+    if (fd < 0) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(info.st_size));
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t count = read(fd, bytes.data() + got, bytes.size() - got);
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) break;
+        got += static_cast<std::size_t>(count);
+    }
+    close(fd);
+    if (got != bytes.size()) return std::nullopt;
     return DecodeBmp(bytes);
 }
 

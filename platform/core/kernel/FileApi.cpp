@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "PlatformApi.h"
 #include "kernel/NativePaths.h"
@@ -99,6 +100,42 @@ int _fileno(std::FILE* stream) {
 }
 
 int _commit(int fd) { return fsync(fd); }
+
+int _waccess(const wchar_t* path, int mode) {
+    if (!path) {
+        errno = EINVAL;
+        return -1;
+    }
+    return access(platform::NativePathOfWide(path).c_str(), mode);
+}
+
+int _wmkdir(const wchar_t* path) {
+    if (!path) {
+        errno = EINVAL;
+        return -1;
+    }
+    return mkdir(platform::NativePathOfWide(path).c_str(), 0755);
+}
+
+// The mode is plain ASCII, so it narrows unit by unit.
+std::FILE* _wfopen(const wchar_t* path, const wchar_t* mode) {
+    if (!path || !mode) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    const std::wstring_view wideMode(mode);
+    return std::fopen(platform::NativePathOfWide(path).c_str(), std::string(wideMode.begin(), wideMode.end()).c_str());
+}
+
+int _wremove(const wchar_t* path) {
+    if (!path) {
+        errno = EINVAL;
+        return -1;
+    }
+    return std::remove(platform::NativePathOfWide(path).c_str());
+}
+
+int _getpid() { return static_cast<int>(getpid()); }
 
 DWORD WINAPI GetFileAttributesA(LPCSTR lpFileName) {
     if (!lpFileName) return FailWithInvalidParameter();

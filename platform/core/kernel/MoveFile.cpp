@@ -13,6 +13,7 @@
 #include <string>
 
 #include "PlatformApi.h"
+#include "kernel/NativePaths.h"
 
 namespace {
 
@@ -70,14 +71,8 @@ bool SyncFolderOf(const std::string& nativePath) {
     return synced;
 }
 
-}  // namespace
-
-BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags) {
-    if (!lpExistingFileName || !lpNewFileName || (dwFlags & ~kSupportedFlags)) {
-        return Fail(ERROR_INVALID_PARAMETER);
-    }
-    const std::string source = NativePath(lpExistingFileName);
-    const std::string destination = NativePath(lpNewFileName);
+// Both forms take native paths from here on.
+BOOL MoveNative(const std::string& source, const std::string& destination, DWORD dwFlags) {
     if (!Exists(source)) return Fail(ErrorOf(ENOENT, source));
     if (const DWORD error = ReplaceError(destination, dwFlags)) return Fail(error);
     if (rename(source.c_str(), destination.c_str()) != 0) return Fail(ErrorOf(errno, source));
@@ -85,4 +80,21 @@ BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD d
         return Fail(ErrorOf(errno, source));
     }
     return TRUE;
+}
+
+}  // namespace
+
+BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags) {
+    if (!lpExistingFileName || !lpNewFileName || (dwFlags & ~kSupportedFlags)) {
+        return Fail(ERROR_INVALID_PARAMETER);
+    }
+    return MoveNative(NativePath(lpExistingFileName), NativePath(lpNewFileName), dwFlags);
+}
+
+BOOL WINAPI MoveFileExW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, DWORD dwFlags) {
+    if (!lpExistingFileName || !lpNewFileName || (dwFlags & ~kSupportedFlags)) {
+        return Fail(ERROR_INVALID_PARAMETER);
+    }
+    return MoveNative(platform::NativePathOfWide(lpExistingFileName), platform::NativePathOfWide(lpNewFileName),
+                      dwFlags);
 }

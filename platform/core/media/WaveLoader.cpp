@@ -3,8 +3,13 @@
 // resampled sound).
 #include "media/WaveLoader.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <climits>
+#include <cstdio>
+
+#include "kernel/RegularFiles.h"
 
 namespace platform {
 
@@ -35,13 +40,33 @@ std::shared_ptr<const SoundSamples> Convert(const SDL_AudioSpec& source, const U
     return samples;
 }
 
+// A wave file is far smaller; the cap only keeps a huge file from being read whole.
+constexpr std::uint64_t kMaxWaveBytes = 256 * 1024 * 1024;
+
+// SDL reads the file from a stream over a descriptor opened here, so a named pipe or a device
+// in the file's place is refused instead of blocking the program.
+SDL_RWops* OpenWave(const std::string& path) {
+    struct stat info;
+    const int fd = OpenRegularNative(path, kMaxWaveBytes, info);
+    if (fd < 0) return nullptr;
+    std::FILE* file = fdopen(fd, "rb");
+    if (!file) {
+        close(fd);
+        return nullptr;
+    }
+    SDL_RWops* stream = SDL_RWFromFP(file, SDL_TRUE);
+    if (!stream) std::fclose(file);
+    return stream;
+}
+
 }  // namespace
 
 std::shared_ptr<const SoundSamples> LoadWave(const std::string& path, const SDL_AudioSpec& device) {
     SDL_AudioSpec source{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &source, &data, &length)) return nullptr;
+    SDL_RWops* stream = OpenWave(path);
+    if (!stream || !SDL_LoadWAV_RW(stream, 1, &source, &data, &length)) return nullptr;
     const WaveBuffer owned(data, SDL_FreeWAV);
     return Convert(source, owned.get(), length, device);
 }

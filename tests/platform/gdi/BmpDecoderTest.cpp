@@ -2,6 +2,7 @@
 // version, colour masks, palettes, and malformed or mutated files that must be refused without
 // reading outside the input.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -520,6 +521,16 @@ TEST_F(BmpDecoderFileTest, NothingForPathsThatAreNotReadableFiles) {
     EXPECT_FALSE(platform::DecodeBmpFile(root_ + "/missing.bmp").has_value());
     EXPECT_FALSE(platform::DecodeBmpFile(root_).has_value());
     EXPECT_FALSE(platform::DecodeBmpFile("").has_value());
+}
+
+// Neither may block: the open of a pipe waits for a writer, a read of /dev/zero never ends.
+TEST_F(BmpDecoderFileTest, NothingForAPipeOrADeviceInAPicturesPlace) {
+    const std::string pipePath = root_ + "/pipe.bmp";
+    ASSERT_EQ(0, mkfifo(pipePath.c_str(), 0644));
+    const std::string devicePath = root_ + "/zero.bmp";
+    std::filesystem::create_symlink("/dev/zero", devicePath);
+    EXPECT_FALSE(platform::DecodeBmpFile(pipePath).has_value());
+    EXPECT_FALSE(platform::DecodeBmpFile(devicePath).has_value());
 }
 
 }  // namespace

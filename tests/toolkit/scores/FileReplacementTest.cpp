@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "FileSizeLimit.h"
 #include "ScoresTest.h"
 #include "toolkit/scores/FileReplacement.h"
+#include "toolkit/util/TextConvert.h"
 
 namespace OrloUtility {
 namespace {
@@ -19,12 +21,18 @@ protected:
     }
 
     // The program's form of the file's path.
-    std::string ProgramPath() const {
+    std::wstring ProgramPath() const {
         std::string path = FilePath();
         std::replace(path.begin(), path.end(), '/', '\\');
-        return path;
+        return ToWide(path);
     }
-    std::string TemporaryFile() const { return FilePath() + ".tmp"; }
+    // Every file beside the target: the temporary files.
+    std::vector<std::string> TemporaryFiles() const {
+        std::vector<std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(ScoreFolderPath()))
+            if (entry.path() != FilePath()) files.push_back(entry.path().string());
+        return files;
+    }
 };
 
 TEST_F(FileReplacementTest, CommitReplacesTheWholeFileAndLeavesNoTemporaryFile) {
@@ -37,7 +45,7 @@ TEST_F(FileReplacementTest, CommitReplacesTheWholeFileAndLeavesNoTemporaryFile) 
         EXPECT_TRUE(replacement.Commit());
     }
     EXPECT_EQ("new content", StoredBytes());
-    EXPECT_FALSE(std::filesystem::exists(TemporaryFile()));
+    EXPECT_EQ(std::vector<std::string>{}, TemporaryFiles());
 }
 
 TEST_F(FileReplacementTest, WithoutCommitTheFileStaysAndTheTemporaryFileGoes) {
@@ -45,10 +53,10 @@ TEST_F(FileReplacementTest, WithoutCommitTheFileStaysAndTheTemporaryFileGoes) {
         FileReplacement replacement(ProgramPath());
         ASSERT_TRUE(replacement.Open());
         EXPECT_TRUE(replacement.Write("new content"));
-        EXPECT_TRUE(std::filesystem::exists(TemporaryFile()));
+        EXPECT_EQ(1U, TemporaryFiles().size());
     }
     EXPECT_EQ("old content\r\n", StoredBytes());
-    EXPECT_FALSE(std::filesystem::exists(TemporaryFile()));
+    EXPECT_EQ(std::vector<std::string>{}, TemporaryFiles());
 }
 
 TEST_F(FileReplacementTest, AWriteFailingHalfWayFailsTheCommitAndKeepsTheFile) {
@@ -65,10 +73,28 @@ TEST_F(FileReplacementTest, AWriteFailingHalfWayFailsTheCommitAndKeepsTheFile) {
         }
         EXPECT_FALSE(committed);
         // Half of the content had reached the temporary file when the write failed.
-        EXPECT_EQ(room, std::filesystem::file_size(TemporaryFile()));
+        ASSERT_EQ(1U, TemporaryFiles().size());
+        EXPECT_EQ(room, std::filesystem::file_size(TemporaryFiles()[0]));
     }
     EXPECT_EQ("old content\r\n", StoredBytes());
-    EXPECT_FALSE(std::filesystem::exists(TemporaryFile()));
+    EXPECT_EQ(std::vector<std::string>{}, TemporaryFiles());
+}
+
+// A second save of the same file, in this game or another, must not empty the first one's
+// temporary file on its way.
+TEST_F(FileReplacementTest, TwoReplacementsOfOneFileWriteTemporaryFilesOfTheirOwn) {
+    FileReplacement first(ProgramPath());
+    FileReplacement second(ProgramPath());
+    EXPECT_NE(first.TemporaryPath(), second.TemporaryPath());
+    ASSERT_TRUE(first.Open());
+    EXPECT_TRUE(first.Write("first\r\n"));
+    ASSERT_TRUE(second.Open());
+    EXPECT_TRUE(second.Write("second\r\n"));
+    EXPECT_TRUE(first.Commit());
+    EXPECT_EQ("first\r\n", StoredBytes());
+    EXPECT_TRUE(second.Commit());
+    EXPECT_EQ("second\r\n", StoredBytes());
+    EXPECT_EQ(std::vector<std::string>{}, TemporaryFiles());
 }
 
 TEST_F(FileReplacementTest, CallsOutOfOrderAreRefused) {

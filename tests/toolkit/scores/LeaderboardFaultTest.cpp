@@ -3,8 +3,8 @@
 //
 // The tests may run as root, for whom permission bits do not stop a write, so no test relies
 // on them. A folder that cannot be created is one whose name a file already takes, or a name
-// too long for a folder. A folder that takes no new file is simulated by a folder taking the
-// temporary file's name. A read-only file is one without its owner's write bit, which the
+// too long for a folder. A lock that cannot be had is simulated by a folder taking the lock
+// file's name. A read-only file is one without its owner's write bit, which the
 // platform treats as the read-only attribute for everyone, root included.
 #include <sys/stat.h>
 
@@ -78,8 +78,8 @@ TEST_F(ScoresTest, AFileThatCannotBeReplacedKeepsItsResults) {
         void (*prepare)(const std::string& scoreFolder);
     } cases[] = {
         {"a read-only file", [](const std::string& folder) { chmod((folder + "/Classifica.txt").c_str(), 0444); }},
-        {"a folder that takes no new file",
-         [](const std::string& folder) { std::filesystem::create_directory(folder + "/Classifica.txt.tmp"); }},
+        {"a folder in the lock file's place",
+         [](const std::string& folder) { std::filesystem::create_directory(folder + "/Classifica.txt.lock"); }},
         {"a folder in the file's place",
          [](const std::string& folder) {
              std::filesystem::remove(folder + "/Classifica.txt");

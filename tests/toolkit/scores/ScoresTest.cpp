@@ -64,6 +64,7 @@ std::map<std::string, std::string> ScoresTest::Snapshot() const { return Snapsho
 std::map<std::string, std::string> ScoresTest::Snapshot(const std::string& folder) const {
     std::map<std::string, std::string> entries;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.path().filename() == "Classifica.txt.lock") continue;
         entries[entry.path().string()] = entry.is_directory() ? "(folder)" : BytesOf(entry.path());
     }
     return entries;

@@ -28,7 +28,8 @@ protected:
     // The leaderboard file's bytes; none when it is missing.
     std::optional<std::string> StoredBytes() const;
     // Every entry below `folder` (the data folder by default) with a file's bytes, or
-    // "(folder)", so a test can tell that nothing at all changed.
+    // "(folder)", so a test can tell that nothing at all changed. The leaderboard's lock file
+    // is left out: it holds nothing, and every save makes it.
     std::map<std::string, std::string> Snapshot() const;
     std::map<std::string, std::string> Snapshot(const std::string& folder) const;
 

@@ -4,6 +4,7 @@
 
 #include "ScoresTest.h"
 #include "toolkit/scores/TextFile.h"
+#include "toolkit/util/TextConvert.h"
 
 namespace OrloUtility {
 namespace {
@@ -25,7 +26,7 @@ TEST_F(ScoresTest, TextFileFlagsTellAFileNotOpenedFromAReadThatFailed) {
     std::filesystem::rename(FilePath(), dataFolder_ + "/file.txt");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        TextFile file(dataFolder_ + c.path);
+        TextFile file(ToWide(dataFolder_ + c.path));
         file.ReadLines();
         EXPECT_EQ(c.failed, file.failed);
         EXPECT_EQ(c.notOpened, file.notOpened);
@@ -33,18 +34,18 @@ TEST_F(ScoresTest, TextFileFlagsTellAFileNotOpenedFromAReadThatFailed) {
 }
 
 TEST_F(ScoresTest, TextFileWritesLinesWithCrLfAndReportsWhatFailed) {
-    TextFile file(dataFolder_ + "/file.txt");
+    TextFile file(ToWide(dataFolder_ + "/file.txt"));
     EXPECT_TRUE(file.WriteLines({"one", "", "three"}));
     EXPECT_FALSE(file.failed);
     EXPECT_EQ("one\r\n\r\nthree\r\n", Snapshot()[dataFolder_ + "/file.txt"]);
 
-    TextFile inMissingFolder(dataFolder_ + "/missing/file.txt");
+    TextFile inMissingFolder(ToWide(dataFolder_ + "/missing/file.txt"));
     EXPECT_FALSE(inMissingFolder.WriteLines({"one"}));
     EXPECT_TRUE(inMissingFolder.failed);
     EXPECT_TRUE(inMissingFolder.notOpened);
 
     std::filesystem::create_directory(dataFolder_ + "/folder");
-    TextFile overAFolder(dataFolder_ + "/folder");
+    TextFile overAFolder(ToWide(dataFolder_ + "/folder"));
     EXPECT_FALSE(overAFolder.WriteLines({"one"}));
     EXPECT_TRUE(overAFolder.failed);
     EXPECT_FALSE(overAFolder.notOpened);
