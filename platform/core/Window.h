@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlatformApi.h"
+#include "gdi/DirtyRegion.h"
 
 namespace platform {
 
@@ -54,7 +55,7 @@ struct Window {
     std::vector<std::uint32_t> pixels;
     int pixelsWidth = 0;
     int pixelsHeight = 0;
-    RECT dirty{};  // what changed in the pixels since a display last showed them
+    DirtyRegion dirty;  // what changed in the pixels since a display last showed them
 
     // Painting: the bounding box of what needs repainting, in client coordinates.
     RECT update{};

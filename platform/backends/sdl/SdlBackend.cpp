@@ -1,6 +1,8 @@
 #include "backends/sdl/SdlBackend.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -324,25 +326,52 @@ void SdlBackend::PresentWindow(HWND window, SDL_Window* sdl, bool whole) {
     if (!w || w->pixels.empty() || !w->IsVisibleFlag()) return;
     // Only the part inside the window manager's frame is on the screen.
     const RECT shown = nonclient::DesktopArea(*w);
-    RECT area{};
-    if (whole) area = shown;
-    else IntersectRect(&area, &w->dirty, &shown);
-    w->dirty = {};
-    if (IsRectEmpty(&area)) return;
+    if (whole) {
+        w->dirty.Clear();
+        w->dirty.Add(shown);
+    }
     SDL_Surface* target = SDL_GetWindowSurface(sdl);
-    if (!target) return;
-    // 0x00RRGGBB is SDL's RGB888, the format of a window surface on a 24-bit X display: the
-    // blit is then a copy of rows, not a conversion pixel by pixel.
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(w->pixels.data(), w->pixelsWidth, w->pixelsHeight, 32,
-                                                             w->pixelsWidth * 4, SDL_PIXELFORMAT_RGB888);
-    if (!source) return;
+    if (!target || w->dirty.Empty()) return;
+    std::array<SDL_Rect, DirtyRegion::kCapacity> updated{};
+    int count = 0;
+    for (const RECT& changed : w->dirty) {
+        RECT area{};
+        if (!IntersectRect(&area, &changed, &shown)) continue;
+        // The surface may still have its old size while the desktop catches up with a resize.
+        const SDL_Rect wanted{area.left - shown.left, area.top - shown.top, area.right - area.left, area.bottom - area.top};
+        const SDL_Rect bounds{0, 0, target->w, target->h};
+        SDL_Rect to{};
+        if (!SDL_IntersectRect(&wanted, &bounds, &to)) continue;
+        const SDL_Rect from{to.x + shown.left, to.y + shown.top, to.w, to.h};
+        if (CopyToSurface(*w, from, target, to)) updated[count++] = to;
+    }
+    w->dirty.Clear();
+    if (count > 0) SDL_UpdateWindowSurfaceRects(sdl, updated.data(), count);
+}
+
+// 0x00RRGGBB rows are the window surface's own format on a 24- or 32-bit X display (SDL's RGB888
+// or ARGB8888): copied row by row. Any other format is converted by SDL's blit.
+bool SdlBackend::CopyToSurface(const Window& w, const SDL_Rect& from, SDL_Surface* target, const SDL_Rect& to) {
+    const Uint32 format = target->format->format;
+    const bool sameLayout = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+    if (sameLayout && !SDL_MUSTLOCK(target)) {
+        const std::uint32_t* source = w.pixels.data() + static_cast<std::ptrdiff_t>(from.y) * w.pixelsWidth + from.x;
+        auto* row = static_cast<std::uint8_t*>(target->pixels) + static_cast<std::ptrdiff_t>(to.y) * target->pitch +
+                    static_cast<std::ptrdiff_t>(to.x) * 4;
+        for (int y = 0; y < to.h; ++y, source += w.pixelsWidth, row += target->pitch)
+            std::memcpy(row, source, static_cast<std::size_t>(to.w) * 4);
+        return true;
+    }
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(w.pixels.data()), w.pixelsWidth,
+                                                             w.pixelsHeight, 32, w.pixelsWidth * 4, SDL_PIXELFORMAT_RGB888);
+    if (!source) return false;
     // Our pixels carry no alpha: blending would only slow every copy down.
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
-    SDL_Rect rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
-    SDL_Rect to{area.left - shown.left, area.top - shown.top, rect.w, rect.h};
-    SDL_BlitSurface(source, &rect, target, &to);
+    SDL_Rect sourceRect = from;
+    SDL_Rect targetRect = to;
+    const bool copied = SDL_BlitSurface(source, &sourceRect, target, &targetRect) == 0;
     SDL_FreeSurface(source);
-    SDL_UpdateWindowSurfaceRects(sdl, &to, 1);
+    return copied;
 }
 
 bool InstallSdlBackend() {

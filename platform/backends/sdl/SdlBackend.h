@@ -12,6 +12,7 @@
 #include "backends/Backend.h"
 
 namespace platform {
+struct Window;
 
 class SdlBackend : public Backend {
 public:
@@ -53,6 +54,7 @@ private:
     void ShowAsActive(HWND window, SDL_Window* sdl);
     HWND WindowOf(Uint32 windowId) const;
     void PresentWindow(HWND window, SDL_Window* sdl, bool whole);
+    static bool CopyToSurface(const Window& w, const SDL_Rect& from, SDL_Surface* target, const SDL_Rect& to);
 
     std::chrono::steady_clock::time_point start_;
     SYSTEMTIME startLocalTime_{};

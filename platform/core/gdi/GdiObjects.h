@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "PlatformApi.h"
+#include "DirtyRegion.h"
 
 namespace platform {
 
@@ -91,13 +92,13 @@ struct Surface {
     RECT clip{};
     bool monochrome = false;
     // Where changes are noted for the display (a window's pixels); null for a bitmap.
-    RECT* dirty = nullptr;
+    DirtyRegion* dirty = nullptr;
 
     // Notes that the area (context coordinates) was drawn on.
     void Touch(RECT area) const {
         if (!dirty || !IntersectRect(&area, &area, &clip)) return;
         OffsetRect(&area, originX, originY);
-        UnionRect(dirty, dirty, &area);
+        dirty->Add(area);
     }
 
     bool Valid() const { return pixels && clip.right > clip.left && clip.bottom > clip.top; }

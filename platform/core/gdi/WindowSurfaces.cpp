@@ -20,7 +20,8 @@ void ResizeWindowPixels(Window& window) {
     window.pixels = std::move(resized);
     window.pixelsWidth = width;
     window.pixelsHeight = height;
-    window.dirty = {0, 0, width, height};
+    window.dirty.Clear();
+    window.dirty.Add({0, 0, width, height});
 }
 
 Surface WindowSurface(HWND hwnd) {
