@@ -231,20 +231,33 @@ void SdlBackend::OnWindowDestroyed(HWND window) {
     if (SDL_Window* sdl = SdlWindowOf(window)) SDL_DestroyWindow(sdl);
     windows_.erase(window);
     if (desktopFocus_ == window) desktopFocus_ = nullptr;
+    std::erase(pendingMaps_, window);
 }
 
 void SdlBackend::OnWindowShown(HWND window, bool visible) {
     SDL_Window* sdl = SdlWindowOf(window);
     if (!sdl) return;
+    std::erase(pendingMaps_, window);
     if (!visible) {
         SDL_HideWindow(sdl);
         return;
     }
-    SDL_ShowWindow(sdl);
-    if (SDL_GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(sdl);
-    PresentWindow(window, sdl, true);
-    // Activated while still hidden: the desktop learns it now that the window is there.
-    if (GetActiveWindow() == window && desktopFocus_ != window) ShowAsActive(window, sdl);
+    pendingMaps_.push_back(window);
+}
+
+void SdlBackend::MapPendingWindows() {
+    std::vector<HWND> pending;
+    pending.swap(pendingMaps_);
+    for (HWND window : pending) {
+        SDL_Window* sdl = SdlWindowOf(window);
+        Window* w = FindWindow(window);
+        if (!sdl || !w || !w->IsVisibleFlag()) continue;
+        SDL_ShowWindow(sdl);
+        if (SDL_GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(sdl);
+        PresentWindow(window, sdl, true);
+        // Activated while still hidden: the desktop learns it now that the window is there.
+        if (GetActiveWindow() == window && desktopFocus_ != window) ShowAsActive(window, sdl);
+    }
 }
 
 void SdlBackend::OnWindowActivated(HWND window) {
@@ -258,7 +271,8 @@ void SdlBackend::OnWindowActivated(HWND window) {
 void SdlBackend::ShowAsActive(HWND window, SDL_Window* sdl) {
     Window* w = FindWindow(window);
     const bool framelessPopup = (w && (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION);
-    if (!w || !w->IsVisibleFlag() || framelessPopup) return;
+    const bool mapped = (SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN) != 0;
+    if (!w || !w->IsVisibleFlag() || framelessPopup || !mapped) return;
     if (SDL_GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(sdl);
     SDL_RaiseWindow(sdl);
     // Within the program the keyboard moves at once; from another program only the window
@@ -318,6 +332,7 @@ void SdlBackend::OnCursorChanged(HCURSOR cursor) {
 }
 
 void SdlBackend::Present() {
+    MapPendingWindows();
     for (auto& [hwnd, sdl] : windows_) PresentWindow(hwnd, sdl, false);
 }
 

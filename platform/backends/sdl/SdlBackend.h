@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "backends/Backend.h"
 
@@ -36,7 +37,8 @@ public:
     void OnWindowActivated(HWND window) override;
     void OnCursorChanged(HCURSOR cursor) override;
 
-    // Copies the windows' changed pixels to the screen.
+    // Maps the windows shown since the last call, then copies the windows' changed pixels to
+    // the screen.
     void Present();
     // The SDL window showing a top-level window, for tests.
     SDL_Window* SdlWindowOf(HWND window) const;
@@ -52,6 +54,7 @@ private:
     void OnDesktopMoved(HWND window, int x, int y);
     void DescribeToWindowManager(HWND window, SDL_Window* sdl);
     void ShowAsActive(HWND window, SDL_Window* sdl);
+    void MapPendingWindows();
     HWND WindowOf(Uint32 windowId) const;
     void PresentWindow(HWND window, SDL_Window* sdl, bool whole);
     static bool CopyToSurface(const Window& w, const SDL_Rect& from, SDL_Surface* target, const SDL_Rect& to);
@@ -66,6 +69,9 @@ private:
     // When the desktop's focus left the program: losing it to another window of ours is told by
     // a gain that follows at once, so the program is deactivated only if none came by then.
     std::optional<std::uint64_t> deactivateAtMs_;
+    // Windows shown but not yet mapped: a window is mapped when the program next waits, once its
+    // size, menu bar and first picture are settled, not at every step on the way there.
+    std::vector<HWND> pendingMaps_;
 };
 
 // Replaces the backend and all platform state with a real display; false (and the headless
