@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include <malloc.h>
+
 #include "PlatformState.h"
 #include "backends/sdl/SdlBackend.h"
 
@@ -26,6 +28,11 @@ void ReportNoDisplay(const char* programName, std::FILE* errors) {
 HINSTANCE ProgramInstance() { return reinterpret_cast<HINSTANCE>(kProgramImageBase); }
 
 int RunOnDisplay(const char* programName, ProgramEntryPoint entry, std::FILE* errors) {
+    // Pictures, window pixels and copies of the scene are blocks of megabytes made and freed
+    // while the program runs. A fixed threshold keeps every such block a mapping of its own:
+    // made without writing zeros, given back to the system the moment it is freed, rather than
+    // held by the heap once the allocator's own threshold has risen past them.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     if (!InstallSdlBackend()) {
         ReportNoDisplay(programName, errors);
         return kNoDisplayExitCode;

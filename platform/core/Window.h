@@ -7,6 +7,7 @@
 
 #include "PlatformApi.h"
 #include "gdi/DirtyRegion.h"
+#include "gdi/PixelBuffer.h"
 
 namespace platform {
 
@@ -52,7 +53,7 @@ struct Window {
     bool destroying = false;
 
     // A top-level window's pixels, its whole outer area, rows top-down, 0x00RRGGBB.
-    std::vector<std::uint32_t> pixels;
+    PixelBuffer pixels;
     int pixelsWidth = 0;
     int pixelsHeight = 0;
     DirtyRegion dirty;  // what changed in the pixels since a display last showed them

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -64,10 +65,27 @@ UINT ButtonMessage(Uint8 button, bool down) {
 
 SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()), startLocalTime_(RealLocalTime()) {}
 
+namespace {
+
+// With no session bus to talk to, SDL's start-up would have D-Bus fork a helper to launch a
+// new one, at every start, for services (the input method, the screen saver's inhibition)
+// that a bus made just now would not offer anyway. An address that cannot be reached keeps
+// SDL from asking; the program's environment is given back untouched afterwards.
+bool InitVideoWithoutLaunchingABus() {
+    const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    const bool noBus = !bus || !*bus;
+    if (noBus) setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/astrovex-no-session-bus", 1);
+    const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (noBus) unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    return started;
+}
+
+}  // namespace
+
 std::unique_ptr<SdlBackend> SdlBackend::Open() {
     SetProgramHints();
     x11::IgnoreLateWakeUps();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+    if (!InitVideoWithoutLaunchingABus()) return nullptr;
     if (RefusedInvisibleDriver()) return nullptr;
     SDL_StartTextInput();
     return std::unique_ptr<SdlBackend>(new SdlBackend());

@@ -280,7 +280,8 @@ DecodedBitmap DecodeRows(std::span<const std::uint8_t> file, std::uint64_t pixel
     bitmap.width = layout.width;
     bitmap.height = layout.height;
     bitmap.monochrome = format.IsMonochrome();
-    bitmap.pixels.resize(static_cast<std::size_t>(layout.width) * layout.height);
+    bitmap.pixels = PixelBuffer(static_cast<std::size_t>(layout.width) * layout.height);
+    if (bitmap.pixels.empty()) return bitmap;
     for (int y = 0; y < layout.height; ++y) {
         // CheckLayout has made sure every stored row lies inside the file.
         const int storedRow = layout.topDown ? y : layout.height - 1 - y;
@@ -302,7 +303,10 @@ std::optional<DecodedBitmap> DecodeBmp(std::span<const std::uint8_t> file) {
     if (!layout) return std::nullopt;
     const auto format = PixelFormat::For(file, *header);
     if (!format) return std::nullopt;
-    return DecodeRows(file, header->pixelOffset, *layout, *format);
+    DecodedBitmap decoded = DecodeRows(file, header->pixelOffset, *layout, *format);
+    // No memory for the pixels: as good as no picture.
+    if (decoded.pixels.empty()) return std::nullopt;
+    return decoded;
 }
 
 // Only a regular file is read: the open of a named pipe, or a read of a device, would not end.

@@ -9,13 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "PixelBuffer.h"
+
 namespace platform {
 
 struct DecodedBitmap {
     int width = 0;
     int height = 0;
     bool monochrome = false;  // a 1-bit file whose palette is black (index 0), white (index 1)
-    std::vector<std::uint32_t> pixels;  // top-down rows, width*height, each 0x00RRGGBB
+    PixelBuffer pixels;  // top-down rows, width*height, each 0x00RRGGBB
 };
 
 // The image, or nothing when the file is malformed, truncated, larger than 32768 on a side or

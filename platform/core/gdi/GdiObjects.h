@@ -10,6 +10,7 @@
 
 #include "PlatformApi.h"
 #include "DirtyRegion.h"
+#include "PixelBuffer.h"
 
 namespace platform {
 
@@ -38,12 +39,16 @@ struct GdiObject {
 };
 
 struct BitmapObject : GdiObject {
-    BitmapObject(int w, int h, bool mono) : GdiObject(Kind::Bitmap), width(w), height(h), monochrome(mono),
-        pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0) {}
+    BitmapObject(int w, int h, bool mono)
+        : BitmapObject(w, h, mono, PixelBuffer(static_cast<std::size_t>(w) * static_cast<std::size_t>(h))) {}
+    BitmapObject(int w, int h, bool mono, PixelBuffer held)
+        : GdiObject(Kind::Bitmap), width(w), height(h), monochrome(mono), pixels(std::move(held)) {}
+    // False when the memory for the pixels could not be had.
+    bool HasPixels() const { return pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height); }
     int width;
     int height;
     bool monochrome;
-    std::vector<std::uint32_t> pixels;
+    PixelBuffer pixels;
     std::uint32_t* Row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
 };
 

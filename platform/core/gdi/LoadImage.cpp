@@ -11,9 +11,10 @@ namespace platform {
 
 namespace {
 
-HBITMAP BitmapFrom(const DecodedBitmap& decoded) {
-    auto bitmap = std::make_unique<BitmapObject>(decoded.width, decoded.height, decoded.monochrome);
-    std::memcpy(bitmap->pixels.data(), decoded.pixels.data(), decoded.pixels.size() * sizeof(std::uint32_t));
+// The decoded pixels become the bitmap's own, not a copy of them.
+HBITMAP BitmapFrom(DecodedBitmap& decoded) {
+    auto bitmap = std::make_unique<BitmapObject>(decoded.width, decoded.height, decoded.monochrome,
+                                                 std::move(decoded.pixels));
     return static_cast<HBITMAP>(AddGdiObject(std::move(bitmap)));
 }
 

@@ -127,6 +127,10 @@ HBITMAP WINAPI CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCoun
     // An empty bitmap is the 1x1 monochrome stock bitmap, as on the real platform.
     if (nWidth == 0 || nHeight == 0) return Gdi().defaultBitmap;
     auto bitmap = std::make_unique<BitmapObject>(nWidth, nHeight, nBitCount == 1);
+    if (!bitmap->HasPixels()) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
     if (lpBits) FillFromBits(*bitmap, static_cast<const std::uint8_t*>(lpBits));
     return static_cast<HBITMAP>(AddGdiObject(std::move(bitmap)));
 }

@@ -11,15 +11,18 @@ void ResizeWindowPixels(Window& window) {
     int width = std::max(0, static_cast<int>(window.rect.right - window.rect.left));
     int height = std::max(0, static_cast<int>(window.rect.bottom - window.rect.top));
     if (width == window.pixelsWidth && height == window.pixelsHeight) return;
-    std::vector<std::uint32_t> resized(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    PixelBuffer resized(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     int keepWidth = std::min(width, window.pixelsWidth);
     int keepHeight = std::min(height, window.pixelsHeight);
     for (int y = 0; y < keepHeight; ++y)
-        std::copy_n(window.pixels.begin() + static_cast<std::ptrdiff_t>(y) * window.pixelsWidth, keepWidth,
-                    resized.begin() + static_cast<std::ptrdiff_t>(y) * width);
+        std::copy_n(window.pixels.data() + static_cast<std::ptrdiff_t>(y) * window.pixelsWidth, keepWidth,
+                    resized.data() + static_cast<std::ptrdiff_t>(y) * width);
+    // Without memory for the new size the window has no pixels: it draws nothing rather than
+    // past the end of what it has.
+    const bool had = !resized.empty();
     window.pixels = std::move(resized);
-    window.pixelsWidth = width;
-    window.pixelsHeight = height;
+    window.pixelsWidth = had ? width : 0;
+    window.pixelsHeight = had ? height : 0;
     window.dirty.Clear();
     window.dirty.Add({0, 0, width, height});
 }
