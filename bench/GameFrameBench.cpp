@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "AllocationCounter.h"
 #include "backends/headless/HeadlessBackend.h"
 #include "game/FormMain.h"
 #include "game/ProcessState.h"
@@ -68,13 +69,28 @@ void GameFrameAtLevelFive(benchmark::State& state) {
         game.level = 5;
         game.StartLevel();
         game.OnTick();
+        bench::Allocations made{};
+        std::int64_t framesWithout = 0;
         for (auto _ : state) {
             state.PauseTiming();
             RefillLevelFive(game, backend);
             backend.AdvanceClock(20);
+            const bench::Allocations before = bench::AllocationsSoFar();
             state.ResumeTiming();
             game.OnTick();
+            state.PauseTiming();
+            const bench::Allocations after = bench::AllocationsSoFar();
+            made.count += after.count - before.count;
+            made.bytes += after.bytes - before.bytes;
+            framesWithout += after.count == before.count ? 1 : 0;
+            state.ResumeTiming();
         }
+        // Frames that made something (a shot fired, a sprite spawned) are expected now and then;
+        // a steady frame makes nothing.
+        const double frames = static_cast<double>(state.iterations());
+        state.counters["allocs_per_frame"] = static_cast<double>(made.count) / frames;
+        state.counters["alloc_bytes_per_frame"] = static_cast<double>(made.bytes) / frames;
+        state.counters["frames_allocating_nothing_pct"] = 100.0 * static_cast<double>(framesWithout) / frames;
     }
     platform::InstallHeadlessBackend();
 }

@@ -3,7 +3,12 @@
 namespace OrloUtility {
 
 BitmapContext::BitmapContext(HDC target, HBITMAP bitmap)
-    : context_(CreateCompatibleDC(target)), selection_(context_.get(), context_ ? bitmap : nullptr) {
+    : made_(CreateCompatibleDC(target)), context_(made_.get()), selection_(context_, context_ ? bitmap : nullptr) {
+    if (!GetObjectW(bitmap, sizeof info_, &info_)) info_ = BITMAP{};
+}
+
+BitmapContext::BitmapContext(HBITMAP bitmap, HDC reused)
+    : context_(reused), selection_(context_, context_ ? bitmap : nullptr) {
     if (!GetObjectW(bitmap, sizeof info_, &info_)) info_ = BITMAP{};
 }
 

@@ -1,5 +1,6 @@
-// A temporary memory context holding one bitmap, for the block copies of a single drawing
-// operation. When it goes it hands the bitmap back (it stays its owner's) and deletes itself.
+// A memory context holding one bitmap, for the block copies of a single drawing operation.
+// When it goes it hands the bitmap back (it stays its owner's); a context it made itself is
+// deleted, one it was lent stays for the next operation.
 #pragma once
 
 #include "PlatformApi.h"
@@ -10,10 +11,12 @@ namespace OrloUtility {
 
 class BitmapContext {
 public:
-    // A context compatible with `target`, holding `bitmap`.
+    // A new context compatible with `target`, holding `bitmap`.
     BitmapContext(HDC target, HBITMAP bitmap);
+    // The lent memory context `reused` holding `bitmap` (a null context: none is ready).
+    BitmapContext(HBITMAP bitmap, HDC reused);
 
-    HDC Context() const { return context_.get(); }
+    HDC Context() const { return context_; }
     // False when the context could not be made or the bitmap not selected into it.
     bool Ready() const { return context_ && selection_.Selected(); }
     // The bitmap's size in pixels; 0 by 0 when it cannot be read.
@@ -21,8 +24,9 @@ public:
     int Height() const { return info_.bmHeight; }
 
 private:
-    // Declared in this order so the bitmap is deselected before the context is deleted.
-    OwnedContext context_;
+    // Declared in this order so the bitmap is deselected before a context made here is deleted.
+    OwnedContext made_;
+    HDC context_;
     ScopedSelection selection_;
     BITMAP info_{};
 };

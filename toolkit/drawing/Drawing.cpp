@@ -64,6 +64,7 @@ void Drawing::EndDrawing() {
     // it is the owner's: the paint ends for the same window without asking the owner.
     EndPaint(WindowFromDC(context_), &paint_);
     context_ = nullptr;
+    scratch_.Release();
 }
 
 void Drawing::PresentBackBuffer() {
@@ -94,6 +95,7 @@ void Drawing::DropContext() {
     }
     context_ = nullptr;
     private_ = false;
+    scratch_.Release();
 }
 
 // ---- Drawing ----
@@ -181,7 +183,7 @@ void Drawing::DrawBitmapAtOrigin(HBITMAP bitmap) { DrawBitmap(0, 0, 0, 0, bitmap
 
 void Drawing::DrawBitmap(int x, int y, int width, int height, HBITMAP bitmap) {
     if (!context_ || !bitmap) return;
-    BitmapContext source(context_, bitmap);
+    BitmapContext source(bitmap, scratch_.ImageContext(context_));
     Check(source.Ready());
     CopyWhole(source.Context(), source.Width(), source.Height(), x, y, width, height, SRCCOPY);
 }
@@ -199,7 +201,7 @@ void Drawing::CopyWhole(HDC source, int sourceWidth, int sourceHeight, int x, in
 
 void Drawing::DrawBitmapPart(int x, int y, int width, int height, HBITMAP bitmap, int sourceX, int sourceY) {
     if (!context_ || !bitmap) return;
-    BitmapContext source(context_, bitmap);
+    BitmapContext source(bitmap, scratch_.ImageContext(context_));
     Check(source.Ready());
     Check(BitBlt(context_, x, y, width, height, source.Context(), sourceX, sourceY, SRCCOPY));
 }
@@ -211,9 +213,25 @@ HBITMAP Drawing::CaptureRegion(int sourceX, int sourceY, int width, int height) 
         OnError();
         return nullptr;
     }
-    BitmapContext target(context_, copy);
+    BitmapContext target(copy, scratch_.ImageContext(context_));
     Check(target.Ready() && BitBlt(target.Context(), 0, 0, width, height, context_, sourceX, sourceY, SRCCOPY));
     return copy;
+}
+
+bool Drawing::CaptureRegionInto(HBITMAP target, int sourceX, int sourceY, int width, int height) {
+    if (!context_ || !target) return false;
+    BitmapContext into(target, scratch_.ImageContext(context_));
+    if (!into.Ready() || into.Width() != width || into.Height() != height) return false;
+    // Black first where the block reaches past the surface, as in a bitmap made new.
+    const bool copied = BitBlt(into.Context(), 0, 0, width, height, nullptr, 0, 0, BLACKNESS) &&
+                        BitBlt(into.Context(), 0, 0, width, height, context_, sourceX, sourceY, SRCCOPY);
+    Check(copied);
+    return copied;
+}
+
+void Drawing::CopyBlockFrom(const Drawing& source, int x, int y, int width, int height) {
+    if (!context_ || !source.context_) return;
+    Check(BitBlt(context_, x, y, width, height, source.context_, x, y, SRCCOPY));
 }
 
 // The mask blackens the opaque pixels' places (AND), then the image paints into them (OR);
@@ -230,7 +248,7 @@ void Drawing::DrawMaskedPart(int x, int y, int width, int height, HBITMAP bitmap
     int top = std::max(0, sourceY);
     int bottom = std::min<int>(size.bmHeight, sourceY + height);
     if (bottom <= top || width <= 0) return;
-    TransparentSource source(context_, bitmap, top, bottom - top);
+    TransparentSource source(context_, bitmap, top, bottom - top, scratch_);
     Check(source.Ready());
     int drawY = y + (top - sourceY);
     Check(BitBlt(context_, x, drawY, width, bottom - top, source.Mask(), 0, 0, SRCAND));
@@ -239,7 +257,7 @@ void Drawing::DrawMaskedPart(int x, int y, int width, int height, HBITMAP bitmap
 
 void Drawing::DrawMasked(int x, int y, int width, int height, HBITMAP bitmap) {
     if (!context_ || !bitmap) return;
-    TransparentSource source(context_, bitmap);
+    TransparentSource source(context_, bitmap, scratch_);
     Check(source.Ready());
     CopyWhole(source.Mask(), source.Width(), source.Height(), x, y, width, height, SRCAND);
     CopyWhole(source.Image(), source.Width(), source.Height(), x, y, width, height, SRCPAINT);

@@ -4,14 +4,17 @@
 // ends the paint cycle of a window.
 //
 // A surface with no context is closed: every operation then returns at once and does nothing.
-// Each operation makes and frees its own temporary contexts, bitmaps, pens and brushes, and
-// puts back every selection it changed, because the game calls them for every sprite on every
-// frame. Bitmaps handed in stay the caller's; a null bitmap draws nothing.
+// Each operation puts back every selection it changed. The memory contexts and the mask that
+// bitmap copies work in are kept by the surface from one operation to the next, because the
+// game calls them for every sprite on every frame; pens and brushes are made and freed by each
+// operation. A surface lets go of them when it closes. Bitmaps handed in stay the caller's; a
+// null bitmap draws nothing.
 #pragma once
 
 #include <string>
 
 #include "PlatformApi.h"
+#include "toolkit/drawing/DrawingScratch.h"
 #include "toolkit/drawing/GdiHandles.h"
 
 namespace OrloUtility {
@@ -94,6 +97,12 @@ public:
     // A new bitmap holding the block at (sourceX, sourceY) of the surface; the caller owns it.
     // Null when closed or the bitmap cannot be made.
     HBITMAP CaptureRegion(int sourceX, int sourceY, int width, int height);
+    // Copies the block at (sourceX, sourceY) of the surface into `target`, an existing bitmap of
+    // exactly width by height (not selected anywhere), as CaptureRegion would into a new one.
+    // False, and nothing drawn, when closed or the bitmap is null, selected or of another size.
+    bool CaptureRegionInto(HBITMAP target, int sourceX, int sourceY, int width, int height);
+    // The block (x, y, width, height) of `source` to the same place on this surface, unchanged.
+    void CopyBlockFrom(const Drawing& source, int x, int y, int width, int height);
     // The width-by-height block at (0, sourceY) of the bitmap, at (x, y), its black pixels
     // transparent: one frame of vertically stacked animation frames.
     void DrawMaskedPart(int x, int y, int width, int height, HBITMAP bitmap, int sourceY);
@@ -122,6 +131,7 @@ private:
     OwnedBitmap backBuffer_;
     bool private_ = false;
     PAINTSTRUCT paint_{};
+    DrawingScratch scratch_;
 };
 
 }  // namespace OrloUtility

@@ -161,8 +161,7 @@ void FormGames::EraseSprite(Sprite& sprite) {
 
 void FormGames::CopyToScreen(int left, int top, int blockWidth, int blockHeight) {
     if (!scene_ || !screen_) return;
-    OwnedBitmap block(scene_->CaptureRegion(left, top, blockWidth, blockHeight));
-    screen_->DrawBitmap(left, top, 0, 0, block.get());
+    screen_->CopyBlockFrom(*scene_, left, top, blockWidth, blockHeight);
 }
 
 // ---- The element list ----

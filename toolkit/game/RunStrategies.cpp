@@ -7,10 +7,32 @@ bool ChargeAndCheck(SpriteAnim& strategy, int elapsedMs) {
     return strategy.accumulatedMs >= strategy.periodMs;
 }
 
-StrategyList SnapshotStrategies(std::initializer_list<StrategyList*> lists, int elapsedMs) {
-    std::size_t total = 0;
+namespace {
+
+// Lists returned after their copies ran, waiting for the next frame.
+std::vector<StrategyList>& SpareCopyLists() {
+    static std::vector<StrategyList> spare;
+    return spare;
+}
+
+}  // namespace
+
+StrategyList TakeCopyList() {
+    std::vector<StrategyList>& spare = SpareCopyLists();
+    if (spare.empty()) return {};
+    StrategyList list = std::move(spare.back());
+    spare.pop_back();
+    return list;
+}
+
+void ReturnCopyList(StrategyList&& copies) {
+    copies.clear();
+    SpareCopyLists().push_back(std::move(copies));
+}
+
+void SnapshotStrategies(std::initializer_list<StrategyList*> lists, int elapsedMs, StrategyList& copies) {
+    std::size_t total = copies.size();
     for (const StrategyList* list : lists) total += list->size();
-    StrategyList copies;
     copies.reserve(total);
     for (StrategyList* list : lists) {
         for (std::unique_ptr<SpriteAnim>& listed : *list) {
@@ -18,7 +40,6 @@ StrategyList SnapshotStrategies(std::initializer_list<StrategyList*> lists, int 
             if (ChargeAndCheck(*listed, elapsedMs)) listed->accumulatedMs = 0;
         }
     }
-    return copies;
 }
 
 }  // namespace OrloUtility

@@ -21,20 +21,26 @@ using StrategyList = std::vector<std::unique_ptr<SpriteAnim>>;
 template <class KeepRunning>
 void RunStrategies(std::initializer_list<StrategyList*> lists, int elapsedMs, KeepRunning keepRunning);
 
-// The copies taken before any step runs, each already charged with the frame's time on its
-// listed original.
-StrategyList SnapshotStrategies(std::initializer_list<StrategyList*> lists, int elapsedMs);
+// Appends to `copies` the copies taken before any step runs, each already charged with the
+// frame's time on its listed original.
+void SnapshotStrategies(std::initializer_list<StrategyList*> lists, int elapsedMs, StrategyList& copies);
+// An empty list to gather a frame's copies in, and its return once they have run: the lists keep
+// their room from one frame to the next. A step that runs strategies itself takes another one.
+StrategyList TakeCopyList();
+void ReturnCopyList(StrategyList&& copies);
 // Whether a copy is due this frame; adds the time to it.
 bool ChargeAndCheck(SpriteAnim& strategy, int elapsedMs);
 
 template <class KeepRunning>
 void RunStrategies(std::initializer_list<StrategyList*> lists, int elapsedMs, KeepRunning keepRunning) {
-    StrategyList copies = SnapshotStrategies(lists, elapsedMs);
+    StrategyList copies = TakeCopyList();
+    SnapshotStrategies(lists, elapsedMs, copies);
     for (std::unique_ptr<SpriteAnim>& copy : copies) {
         if (!keepRunning()) break;
         if (ChargeAndCheck(*copy, elapsedMs)) copy->Step();
         copy.reset();
     }
+    ReturnCopyList(std::move(copies));
 }
 
 }  // namespace OrloUtility

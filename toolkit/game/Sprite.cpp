@@ -58,6 +58,8 @@ void Sprite::RecordDrawn() {
 // place's is saved, so the sprite never captures a picture of itself.
 void Sprite::MoveSavedBackground(Drawing& surface) {
     if (savedBackground_) PutBackground(surface);
+    // The same bitmap takes the new place's background while the sprite keeps its size.
+    if (savedBackground_ && surface.CaptureRegionInto(savedBackground_.get(), x, y, width, height)) return;
     savedBackground_.reset(surface.CaptureRegion(x, y, width, height));
 }
 

@@ -3,6 +3,7 @@
 // gathered time reaches the period (see RunStrategies).
 #pragma once
 
+#include <cstddef>
 #include <memory>
 
 #include "toolkit/game/SpriteTemplate.h"
@@ -29,6 +30,12 @@ public:
 
     // Owners delete strategies through this base.
     virtual ~SpriteAnim() = default;
+
+    // Every frame copies each strategy and frees the copy before the frame ends (RunStrategies):
+    // the blocks of strategies are kept for reuse rather than asked of the heap fifty times a
+    // second. Strategies are made and freed on the program's one thread only.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
 
     // Time gathered since the last step.
     int accumulatedMs = 0;

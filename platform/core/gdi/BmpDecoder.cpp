@@ -253,6 +253,13 @@ public:
 
     std::uint32_t BitsPerPixel() const { return bitsPerPixel_; }
 
+    // Bytes blue, green, red, the common 24-bit layout, which rows copy without a per-pixel
+    // look at the channels.
+    bool IsPlainBgr24() const {
+        return bitsPerPixel_ == 24 && channels_[0].mask == 0xFF0000 && channels_[1].mask == 0x00FF00 &&
+               channels_[2].mask == 0x0000FF;
+    }
+
 private:
     std::uint32_t bitsPerPixel_ = 0;
     std::vector<std::uint32_t> palette_;
@@ -287,6 +294,12 @@ DecodedBitmap DecodeRows(std::span<const std::uint8_t> file, std::uint64_t pixel
         const int storedRow = layout.topDown ? y : layout.height - 1 - y;
         const auto row = file.subspan(pixelOffset + storedRow * layout.stride, layout.stride);
         std::uint32_t* out = bitmap.pixels.data() + static_cast<std::size_t>(y) * layout.width;
+        if (format.IsPlainBgr24()) {
+            const std::uint8_t* in = row.data();
+            for (int x = 0; x < layout.width; ++x, in += 3)
+                out[x] = (std::uint32_t{in[2]} << 16) | (std::uint32_t{in[1]} << 8) | in[0];
+            continue;
+        }
         for (int x = 0; x < layout.width; ++x) {
             out[x] = format.Colour(StoredValue(row, x, format.BitsPerPixel()));
         }

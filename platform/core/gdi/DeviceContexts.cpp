@@ -38,7 +38,14 @@ DeviceContext* FindDc(HDC hdc) { return State().gdi.contexts.Get(Key(hdc)); }
 
 HDC NewContext(HWND window, bool screen, bool wholeWindow) {
     GdiState& gdi = Gdi();
-    auto dc = std::make_unique<DeviceContext>();
+    std::unique_ptr<DeviceContext> dc;
+    if (gdi.spareContexts.empty()) {
+        dc = std::make_unique<DeviceContext>();
+    } else {
+        dc = std::move(gdi.spareContexts.back());
+        gdi.spareContexts.pop_back();
+        *dc = DeviceContext{};
+    }
     dc->window = window;
     dc->screen = screen;
     dc->wholeWindow = wholeWindow;
@@ -99,7 +106,10 @@ BOOL WINAPI DeleteDC(HDC hdc) {
     Select(dc->pen, HPEN{});
     Select(dc->brush, HBRUSH{});
     Select(dc->font, HFONT{});
-    State().gdi.contexts.Remove(Key(hdc));
+    GdiState& gdi = State().gdi;
+    std::unique_ptr<DeviceContext> removed = gdi.contexts.Remove(Key(hdc));
+    // A handful is plenty: contexts are made and deleted in pairs within a frame.
+    if (removed && gdi.spareContexts.size() < 8) gdi.spareContexts.push_back(std::move(removed));
     return TRUE;
 }
 

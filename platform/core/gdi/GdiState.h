@@ -3,6 +3,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "HandleTable.h"
 #include "gdi/GdiObjects.h"
@@ -12,6 +13,8 @@ namespace platform {
 struct GdiState {
     HandleTable<GdiObject, 1> objects;
     HandleTable<DeviceContext, 2> contexts;
+    // Contexts deleted, kept to be made anew: a window's paint takes one each frame.
+    std::vector<std::unique_ptr<DeviceContext>> spareContexts;
     std::array<HGDIOBJ, DEFAULT_GUI_FONT + 1> stock{};
     HBITMAP defaultBitmap = nullptr;  // the 1x1 monochrome bitmap a new memory context holds
     std::array<HBRUSH, COLOR_MENUBAR + 1> systemBrushes{};

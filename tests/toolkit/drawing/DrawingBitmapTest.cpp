@@ -116,6 +116,38 @@ TEST_F(DrawingBitmapTest, CaptureRegionGivesTheCallerItsOwnCopyOfTheBlock) {
     EXPECT_TRUE(DeleteObject(copy)) << "the copy is still selected into a context";
 }
 
+TEST_F(DrawingBitmapTest, CaptureRegionIntoRefillsAnExistingBitmapOfTheBlocksSize) {
+    const Pixels pattern = Pattern(kSceneSize, kSceneSize);
+    scene_.StorePrivateContext(PrivateContext(pattern));
+    HBITMAP target = Bitmap(Filled(2, 2, kWhite));
+    ASSERT_TRUE(scene_.CaptureRegionInto(target, 3, 1, 2, 2));
+    EXPECT_EQ(Read(target, 2, 2), (Pixels{{pattern[1][3], pattern[1][4]}, {pattern[2][3], pattern[2][4]}}));
+    // Past the surface's edge the bitmap is black, as a new capture would be.
+    ASSERT_TRUE(scene_.CaptureRegionInto(target, kSceneSize - 1, 0, 2, 2));
+    EXPECT_EQ(Read(target, 2, 2), (Pixels{{pattern[0][kSceneSize - 1], kBlack}, {pattern[1][kSceneSize - 1], kBlack}}));
+    // Another size, or no bitmap, is refused and changes nothing.
+    const Pixels before = Read(target, 2, 2);
+    EXPECT_FALSE(scene_.CaptureRegionInto(target, 0, 0, 3, 2));
+    EXPECT_FALSE(scene_.CaptureRegionInto(nullptr, 0, 0, 2, 2));
+    EXPECT_EQ(Read(target, 2, 2), before);
+    EXPECT_EQ(scene_.errors, 0);
+}
+
+TEST_F(DrawingBitmapTest, CopyBlockFromTakesTheSamePlaceOfAnotherSurface) {
+    const Pixels pattern = Pattern(kSceneSize, kSceneSize);
+    CountingDrawing source;
+    source.StorePrivateContext(PrivateContext(pattern));
+    scene_.CopyBlockFrom(source, 1, 2, 3, 2);
+    Pixels expected = Filled(kSceneSize, kSceneSize, kGrey);
+    for (int y = 2; y < 4; ++y)
+        for (int x = 1; x < 4; ++x) expected[y][x] = pattern[y][x];
+    EXPECT_EQ(Scene(), expected);
+    CountingDrawing closed;
+    scene_.CopyBlockFrom(closed, 0, 0, 2, 2);
+    EXPECT_EQ(Scene(), expected);
+    source.EndDrawing();
+}
+
 TEST_F(DrawingBitmapTest, CaptureRegionThatCannotMakeItsBitmapReportsAndGivesNull) {
     EXPECT_EQ(scene_.CaptureRegion(0, 0, -1, 2), nullptr);
     EXPECT_EQ(scene_.errors, 1);

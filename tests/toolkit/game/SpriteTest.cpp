@@ -151,6 +151,23 @@ TEST_F(SpriteTest, MovingPutsTheOldBackgroundBackBeforeSavingTheNewOne) {
     }
 }
 
+TEST_F(SpriteTest, ASpriteMovingAlongAndPastTheEdgeKeepsItsObjectsAndLeavesTheBackground) {
+    scene_.StorePrivateContext(PrivateContext(kBackground));
+    Sprite sprite(2, 2, Bitmap(kSolid));
+    sprite.Draw(scene_);
+    sprite.x = 1;
+    sprite.Draw(scene_);
+    const platform::GdiCounts settled = platform::CountGdiObjects();
+    // Along the field and partly off its far edge, where the saved background is part black.
+    for (int x : {2, 3, 4, 5, 3, 0}) {
+        sprite.x = x;
+        sprite.Draw(scene_);
+        EXPECT_EQ(platform::CountGdiObjects(), settled) << "at x = " << x;
+    }
+    sprite.Erase(scene_);
+    EXPECT_EQ(Scene(), kBackground);
+}
+
 TEST_F(SpriteTest, EraseRestoresTheBackgroundAndForgetsThePlace) {
     Sprite sprite(2, 2, Bitmap(kSolid));
     sprite.x = 3;
@@ -203,7 +220,8 @@ TEST_F(SpriteTest, ASharedImageOutlivesItsSprites) {
 }
 
 TEST_F(SpriteTest, AnImageThatIsNotSharedIsDeletedWithItsSprite) {
-    const int bitmaps = platform::CountGdiObjects().bitmaps;
+    // The scene keeps a mask of its own from its first transparent copy on.
+    const int bitmaps = platform::CountGdiObjects().bitmaps + 1;
     {
         Sprite sprite(2, 2);
         sprite.image = CreateBitmap(2, 2, 1, 32, nullptr);
