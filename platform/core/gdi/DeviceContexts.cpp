@@ -1,5 +1,6 @@
 // Memory device contexts: what they hold selected, and their colours and background mode.
 #include "PlatformState.h"
+#include "gdi/PackedPixels.h"
 #include "gdi/WindowSurfaces.h"
 
 namespace platform {
@@ -26,9 +27,13 @@ HGDIOBJ SelectBitmap(DeviceContext& dc, HBITMAP bitmap) {
     // A bitmap is in one context at a time.
     if (object->selectedInto && object->selectedInto != dc.handle) return nullptr;
     HBITMAP previous = dc.bitmap;
-    if (auto* old = FindGdi<BitmapObject>(previous, GdiObject::Kind::Bitmap)) old->selectedInto = nullptr;
+    auto* old = FindGdi<BitmapObject>(previous, GdiObject::Kind::Bitmap);
+    if (old) old->selectedInto = nullptr;
     Select(dc.bitmap, bitmap);
     if (!object->stock) object->selectedInto = dc.handle;
+    // Drawn on or read only through a context: unpacked while one holds it.
+    Unpack(*object);
+    if (old && old != object) NoteBitmapIdle(previous, *old, CurrentBackend().MonotonicMs());
     return previous;
 }
 

@@ -49,6 +49,11 @@ struct BitmapObject : GdiObject {
     int height;
     bool monochrome;
     PixelBuffer pixels;
+    // While packed (see PackedPixels) the pixels are empty and these runs hold them: pairs of a
+    // count and a colour, row after row.
+    std::vector<std::uint32_t> runs;
+    bool packed = false;
+    std::uint64_t idleSinceMs = 0;  // when it last left a context
     std::uint32_t* Row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
 };
 

@@ -15,6 +15,8 @@ struct GdiState {
     HandleTable<DeviceContext, 2> contexts;
     // Contexts deleted, kept to be made anew: a window's paint takes one each frame.
     std::vector<std::unique_ptr<DeviceContext>> spareContexts;
+    // Large bitmaps that left their last context, to be packed once they have sat idle.
+    std::vector<HBITMAP> packCandidates;
     std::array<HGDIOBJ, DEFAULT_GUI_FONT + 1> stock{};
     HBITMAP defaultBitmap = nullptr;  // the 1x1 monochrome bitmap a new memory context holds
     std::array<HBRUSH, COLOR_MENUBAR + 1> systemBrushes{};

@@ -4,6 +4,7 @@
 // quit message, then WM_PAINT, then WM_TIMER; the last three are made when they are retrieved
 // rather than queued, so a window never has more than one of each pending.
 #include "PlatformState.h"
+#include "gdi/PackedPixels.h"
 #include "user/WindowOps.h"
 
 using namespace platform;
@@ -94,6 +95,7 @@ BOOL WINAPI GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
             Deliver(*lpMsg, *msg);
             return msg->message != WM_QUIT;
         }
+        PackIdleBitmaps(CurrentBackend().MonotonicMs());
         if (!CurrentBackend().WaitForEvents(NextWakeUp())) State().queue.SetQuit(kStarvedExitCode);
     }
 }
