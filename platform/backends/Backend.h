@@ -37,6 +37,9 @@ public:
     virtual bool WaitForEvents(std::optional<std::uint64_t> deadlineMs) = 0;
 
     virtual SIZE ScreenSize() const = 0;
+    // Whether the desktop draws the frames (border, caption) of top-level windows itself, so that
+    // frames painted into the windows' pixels would never be seen.
+    virtual bool DesktopDrawsFrames() const { return false; }
 
     // Top-level window notifications, for a backend that mirrors windows on a real display.
     virtual void OnWindowCreated(HWND) {}

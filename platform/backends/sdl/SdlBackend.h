@@ -27,6 +27,7 @@ public:
     void PollEvents() override;
     bool WaitForEvents(std::optional<std::uint64_t> deadlineMs) override;
     SIZE ScreenSize() const override;
+    bool DesktopDrawsFrames() const override { return true; }
 
     void OnWindowCreated(HWND window) override;
     void OnWindowDestroyed(HWND window) override;

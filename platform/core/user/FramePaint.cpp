@@ -36,7 +36,7 @@ void PaintCaption(HDC dc, const Window& w, bool active) {
 
 void PaintFrame(HWND window, bool active) {
     Window* w = FindWindow(window);
-    if (!w || w->IsChild() || w->pixels.empty()) return;
+    if (!w || w->IsChild() || w->pixels.empty() || CurrentBackend().DesktopDrawsFrames()) return;
     const nonclient::Frame frame = nonclient::FrameOf(*w);
     if (frame.border == 0 && frame.caption == 0) return;
     HDC dc = GetWindowDC(window);
