@@ -8,6 +8,7 @@
 
 #include "PlatformState.h"
 #include "backends/sdl/SdlBackend.h"
+#include "gdi/text/FontFileCache.h"
 
 namespace platform {
 
@@ -37,7 +38,10 @@ int RunOnDisplay(const char* programName, ProgramEntryPoint entry, std::FILE* er
         ReportNoDisplay(programName, errors);
         return kNoDisplayExitCode;
     }
+    // Fonts resolved once are looked up again in later runs rather than through fontconfig.
+    KeepFontFilesAt(FontCachePath(programName));
     const int exitCode = entry(ProgramInstance(), SW_SHOWDEFAULT);
+    KeepFontFilesAt("");
     // The display closes here, not during static destruction, whose order nobody controls: the
     // SDL windows go and SDL lets go of the display while everything it relies on still exists.
     ResetState(MakeDefaultBackend());

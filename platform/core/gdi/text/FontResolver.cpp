@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "gdi/text/FontFileCache.h"
 #include "kernel/Utf8.h"
 
 namespace platform {
@@ -168,9 +169,14 @@ FontKind FontKindFor(const FontRequest& request) {
     return family == FF_ROMAN ? FontKind::Serif : FontKind::SansSerif;
 }
 
-std::optional<FontFile> ResolveFontFile(const FontRequest& request) {
-    const FontKind kind = FontKindFor(request);
-    const bool bold = request.weight >= kLightestBold;
+namespace {
+
+std::optional<FontFileCache>& KeptFiles() {
+    static std::optional<FontFileCache> kept;
+    return kept;
+}
+
+std::optional<FontFile> ResolveWithFontconfig(const FontRequest& request, FontKind kind, bool bold) {
     std::vector<std::string> families;
     if (!request.face.empty()) families.push_back(Utf8Of(request.face));
     families.emplace_back(GenericFamilyOf(kind));
@@ -185,6 +191,27 @@ std::optional<FontFile> ResolveFontFile(const FontRequest& request) {
     }
     if (std::optional<FontFile> known = KnownFontFile(kind)) return known;
     return KnownFontFile(FontKind::SansSerif);
+}
+
+}  // namespace
+
+void KeepFontFilesAt(const std::string& path) {
+    if (path.empty()) KeptFiles().reset();
+    else KeptFiles().emplace(path, FontSetupStamp());
+}
+
+std::optional<FontFile> ResolveFontFile(const FontRequest& request) {
+    const FontKind kind = FontKindFor(request);
+    const bool bold = request.weight >= kLightestBold;
+    std::optional<FontFileCache>& kept = KeptFiles();
+    const std::string key = Utf8Of(request.face) + "|" + std::to_string(static_cast<int>(kind)) + "|" +
+                            (bold ? "b" : "") + (request.italic ? "i" : "");
+    if (kept) {
+        if (std::optional<FontFile> file = kept->Find(key)) return file;
+    }
+    std::optional<FontFile> file = ResolveWithFontconfig(request, kind, bold);
+    if (kept && file) kept->Store(key, *file);
+    return file;
 }
 
 std::optional<FontFile> KnownFontFile(FontKind kind) {

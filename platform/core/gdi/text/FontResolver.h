@@ -34,6 +34,10 @@ FontKind FontKindFor(const FontRequest& request);
 // usual place; nothing when even that is missing.
 std::optional<FontFile> ResolveFontFile(const FontRequest& request);
 
+// From now on, keeps the files resolved at `path` (see FontFileCache) and looks there first;
+// empty text stops keeping them.
+void KeepFontFilesAt(const std::string& path);
+
 // The DejaVu regular file of the kind at its usual place, if it exists.
 std::optional<FontFile> KnownFontFile(FontKind kind);
 
