@@ -2,6 +2,8 @@
 // pixels reach the SDL window surface, SDL's key, text and window events become messages.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <csignal>
 #include <cstdlib>
 
@@ -101,24 +103,53 @@ TEST_F(SdlBackendTest, EveryTopLevelWindowIsAnSdlWindowWithItsTitle) {
 }
 
 TEST_F(SdlBackendTest, DrawnPixelsReachTheWindowSurface) {
+    // Two areas far apart, each shown; the ground between them is not drawn on.
     HDC dc = GetDC(window_);
-    RECT area{10, 10, 30, 20};
+    const RECT areas[] = {{10, 10, 30, 20}, {150, 60, 170, 70}};
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    FillRect(dc, &area, red);
+    for (const RECT& area : areas) FillRect(dc, &area, red);
     DeleteObject(red);
     ReleaseDC(window_, dc);
     backend_->Present();
     SDL_Surface* surface = SDL_GetWindowSurface(backend_->SdlWindowOf(window_));
     ASSERT_TRUE(surface);
-    SDL_LockSurface(surface);
-    auto* row = static_cast<const Uint8*>(surface->pixels) + 15 * surface->pitch;
-    Uint32 pixel = *reinterpret_cast<const Uint32*>(row + 20 * surface->format->BytesPerPixel);
-    SDL_UnlockSurface(surface);
-    Uint8 r = 0, g = 0, b = 0;
-    SDL_GetRGB(pixel, surface->format, &r, &g, &b);
-    EXPECT_EQ(r, 255);
-    EXPECT_EQ(g, 0);
-    EXPECT_EQ(b, 0);
+    auto rgbAt = [surface](int x, int y) {
+        SDL_LockSurface(surface);
+        auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+        Uint32 pixel = *reinterpret_cast<const Uint32*>(row + x * surface->format->BytesPerPixel);
+        SDL_UnlockSurface(surface);
+        Uint8 r = 0, g = 0, b = 0;
+        SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+        return std::array<int, 3>{r, g, b};
+    };
+    EXPECT_EQ(rgbAt(20, 15), (std::array<int, 3>{255, 0, 0}));
+    EXPECT_EQ(rgbAt(160, 65), (std::array<int, 3>{255, 0, 0}));
+    EXPECT_NE(rgbAt(90, 40), (std::array<int, 3>{255, 0, 0}));
+}
+
+TEST_F(SdlBackendTest, AShownWindowMapsOnceAtItsSettledSizeWhenTheProgramWaits) {
+    HWND shown = CreateWindowExW(0, RegisterLoggingClass(), L"Later", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SDL_Window* sdl = backend_->SdlWindowOf(shown);
+    ASSERT_TRUE(sdl);
+    SetWindowPos(shown, nullptr, 0, 0, 260, 180, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    EXPECT_FALSE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN) << "mapped before the program waits";
+    backend_->Present();
+    EXPECT_TRUE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN);
+    int w = 0, h = 0;
+    SDL_GetWindowSize(sdl, &w, &h);
+    RECT client{};
+    GetClientRect(shown, &client);
+    EXPECT_EQ(w, client.right);
+    EXPECT_EQ(h, client.bottom);
+    // Hidden again before the program waits: it is never mapped.
+    ShowWindow(shown, SW_HIDE);
+    ShowWindow(shown, SW_SHOW);
+    ShowWindow(shown, SW_HIDE);
+    backend_->Present();
+    EXPECT_FALSE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN);
+    DestroyWindow(shown);
 }
 
 TEST_F(SdlBackendTest, TypedTextBecomesTheCharactersAndControlKeysKeepTheirCodes) {
