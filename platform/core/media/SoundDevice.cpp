@@ -43,6 +43,15 @@ bool SoundDevice::OpenDevice() {
     return true;
 }
 
+void SoundDevice::CloseIfQuietFor(std::chrono::milliseconds quiet) {
+    if (state_ != OpenState::Open) return;
+    {
+        std::lock_guard lock(mutex_);
+        if (sound_ || std::chrono::steady_clock::now() - quietSince_ < quiet) return;
+    }
+    Close();
+}
+
 void SoundDevice::Close() {
     if (state_ == OpenState::Open) {
         // Not under our lock: closing waits for the audio thread, which may be waiting for it.
@@ -62,6 +71,7 @@ std::uint64_t SoundDevice::Play(std::shared_ptr<const SoundSamples> sound, std::
     sound_ = audible ? std::move(sound) : nullptr;
     source_ = audible ? std::move(source) : std::string();
     looping_ = audible && loop;
+    if (!audible) quietSince_ = std::chrono::steady_clock::now();
     position_ = 0;
     bytesPlayed_ = 0;
     over_.notify_all();
@@ -70,6 +80,7 @@ std::uint64_t SoundDevice::Play(std::shared_ptr<const SoundSamples> sound, std::
 
 void SoundDevice::Stop() {
     std::lock_guard lock(mutex_);
+    if (sound_) quietSince_ = std::chrono::steady_clock::now();
     sound_ = nullptr;
     source_.clear();
     looping_ = false;
@@ -115,6 +126,7 @@ void SoundDevice::Fill(Uint8* out, std::size_t length) {
         if (position_ < sound_->size()) break;
         position_ = 0;
         if (!looping_) {
+            quietSince_ = std::chrono::steady_clock::now();
             sound_ = nullptr;
             source_.clear();
             over_.notify_all();

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -35,6 +36,11 @@ public:
     // Closes the device and SDL's audio; the next Open() tries again with the environment as it
     // is then.
     void Close();
+    bool IsOpen() const { return state_ == OpenState::Open; }
+    // Closes an open device on which nothing has played for `quiet`: an open device keeps its
+    // audio thread waking for every buffer, silence included, for as long as it stays open.
+    // The next sound opens it again. Called by the program's thread while it waits.
+    void CloseIfQuietFor(std::chrono::milliseconds quiet);
     // The device's sample format, rate and channels; valid once Open() succeeded.
     const SDL_AudioSpec& Format() const { return format_; }
 
@@ -67,6 +73,7 @@ private:
     std::size_t position_ = 0;
     std::uint64_t bytesPlayed_ = 0;
     std::uint64_t started_ = 0;  // counts the sounds started, so a waiter knows its own
+    std::chrono::steady_clock::time_point quietSince_ = std::chrono::steady_clock::now();
 };
 
 // The process's sound device. It lives apart from the platform state that tests replace, as

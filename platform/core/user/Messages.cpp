@@ -3,8 +3,8 @@
 // Retrieval follows the platform's priorities: posted messages, then hardware input, then the
 // quit message, then WM_PAINT, then WM_TIMER; the last three are made when they are retrieved
 // rather than queued, so a window never has more than one of each pending.
+#include "IdleTidying.h"
 #include "PlatformState.h"
-#include "gdi/PackedPixels.h"
 #include "user/WindowOps.h"
 
 using namespace platform;
@@ -95,7 +95,7 @@ BOOL WINAPI GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
             Deliver(*lpMsg, *msg);
             return msg->message != WM_QUIT;
         }
-        PackIdleBitmaps(CurrentBackend().MonotonicMs());
+        TidyBeforeWaiting(CurrentBackend().MonotonicMs());
         if (!CurrentBackend().WaitForEvents(NextWakeUp())) State().queue.SetQuit(kStarvedExitCode);
     }
 }

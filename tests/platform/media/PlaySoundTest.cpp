@@ -106,6 +106,22 @@ TEST_F(PlaySoundTest, ALoopPlaysAsynchronouslyEvenWhenAskedToWait) {
     EXPECT_EQ(Playback().source, shot_);
 }
 
+TEST_F(PlaySoundTest, ADeviceGoneQuietClosesAndTheNextSoundOpensItAgain) {
+    using std::chrono::milliseconds;
+    platform::SoundDevice& device = platform::Sounds();
+    ASSERT_TRUE(Play(shot_, kAsync | SND_LOOP));
+    device.CloseIfQuietFor(milliseconds(0));
+    EXPECT_TRUE(device.IsOpen()) << "a loop never goes quiet";
+    ASSERT_TRUE(Play(shot_, SND_FILENAME | SND_SYNC | SND_NODEFAULT));
+    device.CloseIfQuietFor(std::chrono::hours(1));
+    EXPECT_TRUE(device.IsOpen()) << "quiet for less than asked";
+    device.CloseIfQuietFor(milliseconds(0));
+    EXPECT_FALSE(device.IsOpen());
+    ASSERT_TRUE(Play(boom_));
+    EXPECT_TRUE(device.IsOpen());
+    EXPECT_TRUE(WaitFor([](const auto& p) { return p.bytesPlayed > 0; })) << "the device opened again takes no samples";
+}
+
 TEST_F(PlaySoundTest, ANewSoundCutsOffTheOnePlaying) {
     ASSERT_TRUE(Play(shot_, kAsync | SND_LOOP));
     ASSERT_TRUE(Play(boom_));
