@@ -108,6 +108,7 @@ SIZE SdlBackend::ScreenSize() const {
 }
 
 void SdlBackend::PollEvents() {
+    MapPendingWindows();
     SDL_Event event;
     while (SDL_PollEvent(&event)) Handle(event);
     DeactivateIfFocusLeft();

@@ -70,8 +70,9 @@ private:
     // When the desktop's focus left the program: losing it to another window of ours is told by
     // a gain that follows at once, so the program is deactivated only if none came by then.
     std::optional<std::uint64_t> deactivateAtMs_;
-    // Windows shown but not yet mapped: a window is mapped when the program next waits, once its
-    // size, menu bar and first picture are settled, not at every step on the way there.
+    // Windows shown but not yet mapped: a window is mapped when the program next looks for
+    // messages, once its size, menu bar and first picture are settled, not at every step on the
+    // way there.
     std::vector<HWND> pendingMaps_;
 };
 
