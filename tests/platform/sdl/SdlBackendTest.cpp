@@ -81,6 +81,15 @@ protected:
         return chars;
     }
 
+    void ExpectSdlWindowIsClientArea(HWND window) const {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(backend_->SdlWindowOf(window), &w, &h);
+        RECT client{};
+        GetClientRect(window, &client);
+        EXPECT_EQ(w, client.right);
+        EXPECT_EQ(h, client.bottom);
+    }
+
     platform::SdlBackend* backend_ = nullptr;
     HWND window_ = nullptr;
 };
@@ -92,12 +101,7 @@ TEST_F(SdlBackendTest, EveryTopLevelWindowIsAnSdlWindowWithItsTitle) {
     SetWindowTextW(window_, L"Astrovex \u00E8");
     EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Astrovex \xC3\xA8");
     // The window manager draws the frame: the SDL window is the client area.
-    int w = 0, h = 0;
-    SDL_GetWindowSize(sdl, &w, &h);
-    RECT client{};
-    GetClientRect(window_, &client);
-    EXPECT_EQ(w, client.right);
-    EXPECT_EQ(h, client.bottom);
+    ExpectSdlWindowIsClientArea(window_);
     DestroyWindow(window_);
     EXPECT_FALSE(backend_->SdlWindowOf(window_));
 }
@@ -136,12 +140,7 @@ TEST_F(SdlBackendTest, AShownWindowMapsOnceAtItsSettledSizeWhenTheProgramLooksFo
     EXPECT_FALSE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN) << "mapped while still being made";
     Pump();
     EXPECT_TRUE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN);
-    int w = 0, h = 0;
-    SDL_GetWindowSize(sdl, &w, &h);
-    RECT client{};
-    GetClientRect(shown, &client);
-    EXPECT_EQ(w, client.right);
-    EXPECT_EQ(h, client.bottom);
+    ExpectSdlWindowIsClientArea(shown);
     // Hidden again before the program looks for messages: it is never mapped.
     ShowWindow(shown, SW_HIDE);
     ShowWindow(shown, SW_SHOW);
