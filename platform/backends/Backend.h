@@ -40,6 +40,9 @@ public:
     // Whether the desktop draws the frames (border, caption) of top-level windows itself, so that
     // frames painted into the windows' pixels would never be seen.
     virtual bool DesktopDrawsFrames() const { return false; }
+    // Whether top-level windows keep their pixels in shared memory, which the display reads in
+    // place instead of from a copy of its own.
+    virtual bool SharesWindowPixels() const { return false; }
 
     // Top-level window notifications, for a backend that mirrors windows on a real display.
     virtual void OnWindowCreated(HWND) {}

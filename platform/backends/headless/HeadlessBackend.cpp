@@ -109,8 +109,8 @@ COLORREF HeadlessBackend::WindowPixel(HWND window, int x, int y) const {
 }
 
 bool HeadlessBackend::WindowImage(HWND window, int& width, int& height, std::vector<std::uint32_t>& pixels) const {
-    const Window* top = FindWindow(RootOf(window));
-    if (!top || top->pixels.empty()) return false;
+    Window* top = FindWindow(RootOf(window));
+    if (!top || !MakeWindowPixels(*top)) return false;
     RECT area = ScreenRectOf(*top);
     width = area.right - area.left;
     height = area.bottom - area.top;
@@ -119,8 +119,8 @@ bool HeadlessBackend::WindowImage(HWND window, int& width, int& height, std::vec
     // a drop-down menu or a message box over the window is in the picture.
     const std::vector<HWND>& order = State().topLevels;
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const Window* w = FindWindow(*it);
-        if (!w || !w->IsVisibleFlag() || w->pixels.empty()) continue;
+        Window* w = FindWindow(*it);
+        if (!w || !w->IsVisibleFlag() || !MakeWindowPixels(*w)) continue;
         RECT outer = ScreenRectOf(*w), overlap;
         if (!IntersectRect(&overlap, &outer, &area)) continue;
         for (int y = overlap.top; y < overlap.bottom; ++y)

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "PlatformState.h"
+#include "gdi/WindowSurfaces.h"
 #include "backends/LocalTime.h"
 #include "backends/sdl/SdlKeys.h"
 #include "backends/sdl/SdlSignals.h"
-#include "backends/sdl/X11Errors.h"
+#include "backends/x11/Errors.h"
 #include "backends/sdl/X11WindowHints.h"
 #include "kernel/Utf8.h"
 #include "user/Activation.h"
@@ -357,7 +358,7 @@ void SdlBackend::Present() {
 
 void SdlBackend::PresentWindow(HWND window, SDL_Window* sdl, bool whole) {
     Window* w = FindWindow(window);
-    if (!w || w->pixels.empty() || !w->IsVisibleFlag()) return;
+    if (!w || !w->IsVisibleFlag() || !MakeWindowPixels(*w)) return;
     // Only the part inside the window manager's frame is on the screen.
     const RECT shown = nonclient::DesktopArea(*w);
     if (whole) {

@@ -1,24 +1,18 @@
-// What SDL cannot tell an X11 window manager about a window: whom it belongs to, which of the
-// frame's buttons it may have, that it is a dialog, and that the program wants it active. Each
-// call does nothing on any other display (Wayland, SDL's dummy driver).
+// The window manager hints of backends/x11/WindowHints.h for SDL's windows, which SDL cannot
+// give itself. Each call does nothing on any other display (Wayland, SDL's dummy driver).
 #pragma once
 
 #include <SDL.h>
 
 #include <vector>
 
+#include "backends/x11/FrameFunctions.h"
+
 namespace platform::x11 {
 
 // Kept above `owner`, minimized and restored with it, never listed on its own.
 void SetTransientFor(SDL_Window* window, SDL_Window* owner);
 
-// The frame's functions and buttons: moving and closing always; minimizing, maximizing and
-// resizing only as allowed. A window without the resize function also keeps a fixed size.
-struct FrameFunctions {
-    bool minimize = false;
-    bool maximize = false;
-    bool resize = false;
-};
 void SetFrameFunctions(SDL_Window* window, FrameFunctions functions);
 
 // Marks the window as a dialog box.

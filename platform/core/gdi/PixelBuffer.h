@@ -17,6 +17,10 @@ class PixelBuffer {
 public:
     PixelBuffer() = default;
     explicit PixelBuffer(std::size_t count);
+    // Pixels in a System V shared memory segment, which a local display server can read in
+    // place; empty when no segment can be had. The segment is marked for removal at once, so it
+    // goes when the last process attached to it lets go, however the program ends.
+    static PixelBuffer Shared(std::size_t count);
     ~PixelBuffer();
     PixelBuffer(PixelBuffer&& other) noexcept;
     PixelBuffer& operator=(PixelBuffer&& other) noexcept;
@@ -33,6 +37,8 @@ public:
     const std::uint32_t* end() const { return pixels_ + size_; }
     std::uint32_t& operator[](std::size_t i) { return pixels_[i]; }
     const std::uint32_t& operator[](std::size_t i) const { return pixels_[i]; }
+    // The shared segment's id, or -1 for private memory.
+    int SharedId() const { return sharedId_; }
 
 private:
     void Release();
@@ -40,6 +46,7 @@ private:
     std::uint32_t* pixels_ = nullptr;
     std::size_t size_ = 0;
     std::size_t mappedBytes_ = 0;  // non-zero: a mapping of its own, not a heap block
+    int sharedId_ = -1;            // not -1: an attached shared segment
 };
 
 }  // namespace platform

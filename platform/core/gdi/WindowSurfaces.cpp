@@ -7,14 +7,43 @@
 
 namespace platform {
 
+namespace {
+
+PixelBuffer NewWindowPixels(int width, int height) {
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    PixelBuffer pixels = CurrentBackend().SharesWindowPixels() ? PixelBuffer::Shared(count) : PixelBuffer(count);
+    if (pixels.empty() && count > 0) pixels = PixelBuffer(count);
+    return pixels;
+}
+
+}  // namespace
+
+bool MakeWindowPixels(Window& window) {
+    if (!window.pixels.empty()) return true;
+    if (window.pixelsWidth <= 0 || window.pixelsHeight <= 0) return false;
+    window.pixels = NewWindowPixels(window.pixelsWidth, window.pixelsHeight);
+    if (!window.pixels.empty()) return true;
+    // Without memory the window has no pixels: it draws nothing rather than past their end.
+    window.pixelsWidth = 0;
+    window.pixelsHeight = 0;
+    return false;
+}
+
 void ResizeWindowPixels(Window& window) {
     int width = std::max(0, static_cast<int>(window.rect.right - window.rect.left));
     int height = std::max(0, static_cast<int>(window.rect.bottom - window.rect.top));
-    if (width == window.pixelsWidth && height == window.pixelsHeight) return;
-    PixelBuffer resized(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    if (width == window.pixelsWidth && height == window.pixelsHeight && !window.pixels.empty()) return;
+    window.dirty.Clear();
+    window.dirty.Add({0, 0, width, height});
+    if (window.pixels.empty()) {
+        window.pixelsWidth = width;
+        window.pixelsHeight = height;
+        return;
+    }
+    PixelBuffer resized = NewWindowPixels(width, height);
     int keepWidth = std::min(width, window.pixelsWidth);
     int keepHeight = std::min(height, window.pixelsHeight);
-    for (int y = 0; y < keepHeight; ++y)
+    for (int y = 0; y < keepHeight && !resized.empty(); ++y)
         std::copy_n(window.pixels.data() + static_cast<std::ptrdiff_t>(y) * window.pixelsWidth, keepWidth,
                     resized.data() + static_cast<std::ptrdiff_t>(y) * width);
     // Without memory for the new size the window has no pixels: it draws nothing rather than
@@ -23,14 +52,12 @@ void ResizeWindowPixels(Window& window) {
     window.pixels = std::move(resized);
     window.pixelsWidth = had ? width : 0;
     window.pixelsHeight = had ? height : 0;
-    window.dirty.Clear();
-    window.dirty.Add({0, 0, width, height});
 }
 
 Surface WindowSurface(HWND hwnd) {
     Window* window = FindWindow(hwnd);
     Window* top = FindWindow(RootOf(hwnd));
-    if (!window || !top || top->pixels.empty()) return {};
+    if (!window || !top || !MakeWindowPixels(*top)) return {};
     // Client origin of the window relative to the top-level window's outer top-left corner.
     POINT origin = ClientOriginOnScreen(*window);
     RECT topOuter = ScreenRectOf(*top);
@@ -57,7 +84,7 @@ Surface WindowSurface(HWND hwnd) {
 
 Surface WholeWindowSurface(HWND hwnd) {
     Window* window = FindWindow(hwnd);
-    if (!window || window->IsChild() || window->pixels.empty()) return {};
+    if (!window || window->IsChild() || !MakeWindowPixels(*window)) return {};
     Surface surface;
     surface.pixels = window->pixels.data();
     surface.stride = window->pixelsWidth;

@@ -1,6 +1,7 @@
 #include "user/FramePaint.h"
 
 #include "PlatformState.h"
+#include "gdi/WindowSurfaces.h"
 #include "user/NonClient.h"
 
 namespace platform {
@@ -36,7 +37,7 @@ void PaintCaption(HDC dc, const Window& w, bool active) {
 
 void PaintFrame(HWND window, bool active) {
     Window* w = FindWindow(window);
-    if (!w || w->IsChild() || w->pixels.empty() || CurrentBackend().DesktopDrawsFrames()) return;
+    if (!w || w->IsChild() || CurrentBackend().DesktopDrawsFrames() || !MakeWindowPixels(*w)) return;
     const nonclient::Frame frame = nonclient::FrameOf(*w);
     if (frame.border == 0 && frame.caption == 0) return;
     HDC dc = GetWindowDC(window);

@@ -1,0 +1,157 @@
+// X's events become the platform's input and the desktop's say over the program's windows.
+#include "PlatformState.h"
+#include "backends/x11/Keys.h"
+#include "backends/x11/WindowHints.h"
+#include "backends/x11/X11Backend.h"
+#include "user/Activation.h"
+#include "user/NonClient.h"
+#include "user/WindowTree.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace platform {
+
+namespace {
+
+UINT ButtonMessage(unsigned int button, bool down) {
+    UINT message = button == Button3 ? WM_RBUTTONDOWN : button == Button2 ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+    return down ? message : message + 1;
+}
+
+// Focus moving because a grab started or ended, or into a child of the window, is no change of
+// the window that has the keyboard.
+bool IsFocusChange(const XFocusChangeEvent& focus) {
+    return focus.mode != NotifyGrab && focus.mode != NotifyUngrab && focus.detail != NotifyInferior &&
+           focus.detail != NotifyPointer;
+}
+
+}  // namespace
+
+void X11Backend::Handle(XEvent& event) {
+    HWND window = WindowOf(event.xany.window);
+    Native* native = NativeOf(window);
+    if (!native) return;
+    switch (event.type) {
+    case KeyPress: HandleKey(event, true); break;
+    case KeyRelease: HandleKey(event, false); break;
+    case ButtonPress: case ButtonRelease:
+        if (event.type == ButtonPress) x11::SetUserTime(display_, native->id, event.xbutton.time);
+        if (event.xbutton.button >= Button1 && event.xbutton.button <= Button3)
+            HandleMouse(window, event.xbutton.x, event.xbutton.y, ButtonMessage(event.xbutton.button, event.type == ButtonPress));
+        break;
+    case MotionNotify: HandleMouse(window, event.xmotion.x, event.xmotion.y, WM_MOUSEMOVE); break;
+    case EnterNotify: case LeaveNotify:
+        if (event.xcrossing.mode == NotifyNormal) HandleMouse(window, event.xcrossing.x, event.xcrossing.y, WM_MOUSEMOVE);
+        break;
+    case Expose:
+        if (event.xexpose.count == 0) PresentWindow(window, *native, true);
+        break;
+    case FocusIn:
+        if (IsFocusChange(event.xfocus)) OnDesktopFocusGained(window);
+        break;
+    case FocusOut:
+        if (IsFocusChange(event.xfocus)) OnDesktopFocusLost(window);
+        break;
+    case MapNotify:
+        native->mapped = true;
+        PresentWindow(window, *native, true);
+        if (native->activateWhenMapped) ShowAsActive(window, *native);
+        break;
+    case UnmapNotify:
+        native->mapped = false;
+        native->mapRequested = false;
+        break;
+    case ConfigureNotify: OnDesktopConfigured(window); break;
+    case ClientMessage: HandleClientMessage(window, event); break;
+    default: break;
+    }
+}
+
+// A key goes by its position; the text it types, by the layout's symbol for it.
+void X11Backend::HandleKey(XEvent& event, bool down) {
+    Input& input = State().input;
+    if (UINT vk = x11::VirtualKeyOfKeycode(event.xkey.keycode)) input.QueueKey(vk, down, true);
+    if (!down) return;
+    x11::SetUserTime(display_, event.xkey.window, event.xkey.time);
+    char bytes[16] = {};
+    KeySym keysym = NoSymbol;
+    const int count = XLookupString(&event.xkey, bytes, sizeof bytes, &keysym, nullptr);
+    // Xlib spells a Latin-1 symbol as its byte, Ctrl+letter as its control character; a symbol
+    // beyond Latin-1 it leaves to the caller.
+    const std::wstring text = count == 1 ? x11::TextOfKeysym(static_cast<unsigned char>(bytes[0]))
+                              : count == 0 && !(event.xkey.state & ControlMask) ? x11::TextOfKeysym(keysym)
+                                                                                 : std::wstring();
+    if (!text.empty()) input.QueueText(text);
+}
+
+void X11Backend::HandleMouse(HWND window, int x, int y, UINT message) {
+    Window* w = FindWindow(window);
+    if (!w) return;
+    const RECT area = nonclient::DesktopArea(*w);
+    State().input.QueueMouse(message, {w->rect.left + area.left + x, w->rect.top + area.top + y}, window);
+}
+
+void X11Backend::HandleClientMessage(HWND window, XEvent& event) {
+    XClientMessageEvent& message = event.xclient;
+    if (message.message_type != XInternAtom(display_, "WM_PROTOCOLS", False) || message.format != 32) return;
+    const Atom protocol = static_cast<Atom>(message.data.l[0]);
+    if (protocol == XInternAtom(display_, "WM_DELETE_WINDOW", False)) {
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (protocol == XInternAtom(display_, "_NET_WM_PING", False)) {
+        // The manager asks whether the program still answers: it does, by handing the ping back.
+        message.window = DefaultRootWindow(display_);
+        XSendEvent(display_, message.window, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        XFlush(display_);
+    }
+}
+
+bool X11Backend::AnyButtonDown() const {
+    ::Window root = 0, child = 0;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned int mask = 0;
+    XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &x, &y, &mask);
+    return (mask & (Button1Mask | Button2Mask | Button3Mask | Button4Mask | Button5Mask)) != 0;
+}
+
+// The desktop gave a window the keyboard: the person clicked it, switched to it, or the window
+// manager carried out the program's own request. A window that a modal one disables hands the
+// activation to that one, as the classic platform does; a click is left to activate its window
+// when it arrives, so the window learns it was activated by the mouse.
+void X11Backend::OnDesktopFocusGained(HWND window) {
+    desktopFocus_ = window;
+    deactivateAtMs_.reset();
+    if (AnyButtonDown() && IsWindowEnabled(window)) return;
+    DesktopActivated(window);
+}
+
+void X11Backend::OnDesktopFocusLost(HWND window) {
+    if (desktopFocus_ != window) return;
+    desktopFocus_ = nullptr;
+    deactivateAtMs_ = MonotonicMs() + kFocusMoveGraceMs;
+}
+
+// Another program has the keyboard: the program's active window becomes inactive, its focus
+// window loses the focus, and the application hears it was deactivated.
+void X11Backend::DeactivateIfFocusLeft() {
+    if (!deactivateAtMs_ || MonotonicMs() < *deactivateAtMs_) return;
+    deactivateAtMs_.reset();
+    if (!desktopFocus_) DesktopDeactivated();
+}
+
+// The window manager moved the native window: the window's outer rectangle goes with it.
+void X11Backend::OnDesktopConfigured(HWND window) {
+    Window* w = FindWindow(window);
+    Native* native = NativeOf(window);
+    if (!w || !native || mirroring_) return;
+    int x = 0, y = 0;
+    ::Window child = 0;
+    if (!XTranslateCoordinates(display_, native->id, DefaultRootWindow(display_), 0, 0, &x, &y, &child)) return;
+    const RECT area = nonclient::DesktopArea(*w);
+    if (x - area.left == w->rect.left && y - area.top == w->rect.top) return;
+    mirroring_ = true;
+    SetWindowPos(window, nullptr, x - area.left, y - area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    mirroring_ = false;
+}
+
+}  // namespace platform
