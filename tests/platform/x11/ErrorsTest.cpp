@@ -1,11 +1,11 @@
-// The X error handler the SDL backend puts in front on an X display: the error a late wake-up
-// of SDL's wait makes is dropped, every other error reaches the handler that was there before.
+// The X error handling of the backends: the SDL backend drops the error a late wake-up of SDL's
+// wait makes and passes every other error on to the handler that was there before.
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
-#include "backends/sdl/X11Errors.h"
+#include "backends/x11/Errors.h"
 
 namespace {
 
