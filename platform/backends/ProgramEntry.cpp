@@ -1,4 +1,5 @@
 #include "backends/ProgramEntry.h"
+#include "backends/sdl/SdlLibrary.h"
 
 #include <SDL.h>
 
@@ -21,8 +22,7 @@ namespace {
 constexpr std::uintptr_t kProgramImageBase = 0x400000;
 
 void ReportNoDisplay(const char* programName, const std::string& x11Reason, std::FILE* errors) {
-    const char* sdlReason = SDL_GetError();
-    if (!sdlReason || !*sdlReason) sdlReason = "no reason given";
+    const char* sdlReason = sdl::LastError("SDL is not installed");
     std::fprintf(errors, "%s: cannot open a display (%s; %s): is DISPLAY set?\n", programName, x11Reason.c_str(),
                  sdlReason);
     std::fflush(errors);

@@ -1,4 +1,5 @@
 #include "backends/sdl/SdlBackend.h"
+#include "backends/sdl/SdlLibrary.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +12,6 @@
 #include "gdi/WindowSurfaces.h"
 #include "backends/LocalTime.h"
 #include "backends/sdl/SdlKeys.h"
-#include "backends/sdl/SdlSignals.h"
 #include "backends/x11/Errors.h"
 #include "backends/sdl/X11WindowHints.h"
 #include "kernel/Utf8.h"
@@ -21,17 +21,18 @@
 
 namespace platform {
 
+using sdl::Sdl;
+
 namespace {
 
 void SetProgramHints() {
-    sdl::LeaveSignalsAlone();
-    // Windows keep SDL's plain surface. Given a texture instead, SDL re-creates each window as an
+        // Windows keep SDL's plain surface. Given a texture instead, SDL re-creates each window as an
     // OpenGL one when it first shows (a new native window behind the program's back) and draws
     // through OpenGL, in software where there is no graphics card.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    Sdl().SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // The click that activates a window is the person's click on it, as on the classic platform;
     // SDL would otherwise drop a click that comes with the focus.
-    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    Sdl().SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
 }
 
 // How long a focus loss waits for a gain elsewhere in the program before it deactivates it.
@@ -49,11 +50,11 @@ SDL_Rect NativeRectOf(const Window& w) {
 // on one would run unseen. They count only when asked for by name (tests ask for "dummy"). True,
 // with the video closed again and the reason set, when the driver in use is refused.
 bool RefusedInvisibleDriver() {
-    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    const char* asked = Sdl().GetHint(SDL_HINT_VIDEODRIVER);
+    const std::string driver = Sdl().GetCurrentVideoDriver() ? Sdl().GetCurrentVideoDriver() : "";
     if ((asked && *asked) || (driver != "offscreen" && driver != "dummy")) return false;
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    SDL_SetError("no X11 or Wayland display found; SDL offered only its %s driver, which shows nothing", driver.c_str());
+    Sdl().QuitSubSystem(SDL_INIT_VIDEO);
+    Sdl().SetError("no X11 or Wayland display found; SDL offered only its %s driver, which shows nothing", driver.c_str());
     return true;
 }
 
@@ -76,7 +77,7 @@ bool InitVideoWithoutLaunchingABus() {
     const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
     const bool noBus = !bus || !*bus;
     if (noBus) setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/astrovex-no-session-bus", 1);
-    const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    const bool started = Sdl().InitSubSystem(SDL_INIT_VIDEO) == 0;
     if (noBus) unsetenv("DBUS_SESSION_BUS_ADDRESS");
     return started;
 }
@@ -84,17 +85,18 @@ bool InitVideoWithoutLaunchingABus() {
 }  // namespace
 
 std::unique_ptr<SdlBackend> SdlBackend::Open() {
+    if (!sdl::Load()) return nullptr;
     SetProgramHints();
     x11::IgnoreLateWakeUps();
     if (!InitVideoWithoutLaunchingABus()) return nullptr;
     if (RefusedInvisibleDriver()) return nullptr;
-    SDL_StartTextInput();
+    Sdl().StartTextInput();
     return std::unique_ptr<SdlBackend>(new SdlBackend());
 }
 
 SdlBackend::~SdlBackend() {
-    for (auto& [hwnd, sdl] : windows_) SDL_DestroyWindow(sdl);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    for (auto& [hwnd, sdl] : windows_) Sdl().DestroyWindow(sdl);
+    Sdl().QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 std::uint64_t SdlBackend::MonotonicMs() const {
@@ -104,14 +106,14 @@ std::uint64_t SdlBackend::MonotonicMs() const {
 
 SIZE SdlBackend::ScreenSize() const {
     SDL_Rect bounds{0, 0, 1280, 1024};
-    SDL_GetDisplayBounds(0, &bounds);
+    Sdl().GetDisplayBounds(0, &bounds);
     return {bounds.w, bounds.h};
 }
 
 void SdlBackend::PollEvents() {
     MapPendingWindows();
     SDL_Event event;
-    while (SDL_PollEvent(&event)) Handle(event);
+    while (Sdl().PollEvent(&event)) Handle(event);
     DeactivateIfFocusLeft();
 }
 
@@ -126,7 +128,7 @@ bool SdlBackend::WaitForEvents(std::optional<std::uint64_t> deadlineMs) {
         timeout = *wakeAt > now ? static_cast<int>(std::min<std::uint64_t>(*wakeAt - now, 1000000)) : 0;
     }
     SDL_Event event;
-    if (timeout < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout)) Handle(event);
+    if (timeout < 0 ? Sdl().WaitEvent(&event) : Sdl().WaitEventTimeout(&event, timeout)) Handle(event);
     PollEvents();
     return true;
 }
@@ -179,7 +181,7 @@ void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
 void SdlBackend::OnDesktopFocusGained(HWND window) {
     desktopFocus_ = window;
     deactivateAtMs_.reset();
-    const bool clicked = SDL_GetGlobalMouseState(nullptr, nullptr) != 0;
+    const bool clicked = Sdl().GetGlobalMouseState(nullptr, nullptr) != 0;
     if (clicked && IsWindowEnabled(window)) return;
     DesktopActivated(window);
 }
@@ -210,7 +212,7 @@ void SdlBackend::OnDesktopMoved(HWND window, int x, int y) {
 
 HWND SdlBackend::WindowOf(Uint32 windowId) const {
     for (const auto& [hwnd, sdl] : windows_)
-        if (SDL_GetWindowID(sdl) == windowId) return hwnd;
+        if (Sdl().GetWindowID(sdl) == windowId) return hwnd;
     return nullptr;
 }
 
@@ -230,7 +232,7 @@ void SdlBackend::OnWindowCreated(HWND window) {
     else if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_UTILITY;
     if ((w->exStyle & WS_EX_TOPMOST)) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     std::string title = Utf8Of(w->text);
-    SDL_Window* sdl = SDL_CreateWindow(title.c_str(), native.x, native.y, native.w, native.h, flags);
+    SDL_Window* sdl = Sdl().CreateWindow(title.c_str(), native.x, native.y, native.w, native.h, flags);
     if (!sdl) return;
     windows_[window] = sdl;
     if (framed) DescribeToWindowManager(window, sdl);
@@ -248,7 +250,7 @@ void SdlBackend::DescribeToWindowManager(HWND window, SDL_Window* sdl) {
 }
 
 void SdlBackend::OnWindowDestroyed(HWND window) {
-    if (SDL_Window* sdl = SdlWindowOf(window)) SDL_DestroyWindow(sdl);
+    if (SDL_Window* sdl = SdlWindowOf(window)) Sdl().DestroyWindow(sdl);
     windows_.erase(window);
     if (desktopFocus_ == window) desktopFocus_ = nullptr;
     std::erase(pendingMaps_, window);
@@ -259,7 +261,7 @@ void SdlBackend::OnWindowShown(HWND window, bool visible) {
     if (!sdl) return;
     std::erase(pendingMaps_, window);
     if (!visible) {
-        SDL_HideWindow(sdl);
+        Sdl().HideWindow(sdl);
         return;
     }
     pendingMaps_.push_back(window);
@@ -272,8 +274,8 @@ void SdlBackend::MapPendingWindows() {
         SDL_Window* sdl = SdlWindowOf(window);
         Window* w = FindWindow(window);
         if (!sdl || !w || !w->IsVisibleFlag()) continue;
-        SDL_ShowWindow(sdl);
-        if (SDL_GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(sdl);
+        Sdl().ShowWindow(sdl);
+        if (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) Sdl().RestoreWindow(sdl);
         PresentWindow(window, sdl, true);
         // Activated while still hidden: the desktop learns it now that the window is there.
         if (GetActiveWindow() == window && desktopFocus_ != window) ShowAsActive(window, sdl);
@@ -291,13 +293,13 @@ void SdlBackend::OnWindowActivated(HWND window) {
 void SdlBackend::ShowAsActive(HWND window, SDL_Window* sdl) {
     Window* w = FindWindow(window);
     const bool framelessPopup = (w && (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION);
-    const bool mapped = (SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN) != 0;
+    const bool mapped = (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_SHOWN) != 0;
     if (!w || !w->IsVisibleFlag() || framelessPopup || !mapped) return;
-    if (SDL_GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(sdl);
-    SDL_RaiseWindow(sdl);
+    if (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) Sdl().RestoreWindow(sdl);
+    Sdl().RaiseWindow(sdl);
     // Within the program the keyboard moves at once; from another program only the window
     // manager may take it, by the request below.
-    if (desktopFocus_) SDL_SetWindowInputFocus(sdl);
+    if (desktopFocus_) Sdl().SetWindowInputFocus(sdl);
     std::vector<SDL_Window*> ours;
     for (const auto& [hwnd, native] : windows_) ours.push_back(native);
     x11::RequestActivation(sdl, ours);
@@ -309,15 +311,15 @@ void SdlBackend::OnWindowMoved(HWND window) {
     if (!sdl || !w || mirroring_) return;
     const SDL_Rect native = NativeRectOf(*w);
     mirroring_ = true;
-    SDL_SetWindowPosition(sdl, native.x, native.y);
-    SDL_SetWindowSize(sdl, native.w, native.h);
+    Sdl().SetWindowPosition(sdl, native.x, native.y);
+    Sdl().SetWindowSize(sdl, native.w, native.h);
     mirroring_ = false;
 }
 
 void SdlBackend::OnWindowTextChanged(HWND window) {
     SDL_Window* sdl = SdlWindowOf(window);
     Window* w = FindWindow(window);
-    if (sdl && w) SDL_SetWindowTitle(sdl, Utf8Of(w->text).c_str());
+    if (sdl && w) Sdl().SetWindowTitle(sdl, Utf8Of(w->text).c_str());
 }
 
 void SdlBackend::OnWindowIconChanged(HWND window) {
@@ -326,11 +328,11 @@ void SdlBackend::OnWindowIconChanged(HWND window) {
     if (!sdl || !w) return;
     const IconObject* icon = State().cursors.Find(w->iconBig ? w->iconBig : w->iconSmall);
     if (!icon || icon->pixels.empty()) return;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon->pixels.data()), icon->size,
+    SDL_Surface* surface = Sdl().CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon->pixels.data()), icon->size,
                                                               icon->size, 32, icon->size * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!surface) return;
-    SDL_SetWindowIcon(sdl, surface);
-    SDL_FreeSurface(surface);
+    Sdl().SetWindowIcon(sdl, surface);
+    Sdl().FreeSurface(surface);
 }
 
 void SdlBackend::OnCursorChanged(HCURSOR cursor) {
@@ -347,8 +349,8 @@ void SdlBackend::OnCursorChanged(HCURSOR cursor) {
         }
     }
     static SDL_Cursor* cursors[SDL_NUM_SYSTEM_CURSORS] = {};
-    if (!cursors[kind]) cursors[kind] = SDL_CreateSystemCursor(kind);
-    if (cursors[kind]) SDL_SetCursor(cursors[kind]);
+    if (!cursors[kind]) cursors[kind] = Sdl().CreateSystemCursor(kind);
+    if (cursors[kind]) Sdl().SetCursor(cursors[kind]);
 }
 
 void SdlBackend::Present() {
@@ -365,7 +367,7 @@ void SdlBackend::PresentWindow(HWND window, SDL_Window* sdl, bool whole) {
         w->dirty.Clear();
         w->dirty.Add(shown);
     }
-    SDL_Surface* target = SDL_GetWindowSurface(sdl);
+    SDL_Surface* target = Sdl().GetWindowSurface(sdl);
     if (!target || w->dirty.Empty()) return;
     std::array<SDL_Rect, DirtyRegion::kCapacity> updated{};
     int count = 0;
@@ -376,12 +378,12 @@ void SdlBackend::PresentWindow(HWND window, SDL_Window* sdl, bool whole) {
         const SDL_Rect wanted{area.left - shown.left, area.top - shown.top, area.right - area.left, area.bottom - area.top};
         const SDL_Rect bounds{0, 0, target->w, target->h};
         SDL_Rect to{};
-        if (!SDL_IntersectRect(&wanted, &bounds, &to)) continue;
+        if (!Sdl().IntersectRect(&wanted, &bounds, &to)) continue;
         const SDL_Rect from{to.x + shown.left, to.y + shown.top, to.w, to.h};
         if (CopyToSurface(*w, from, target, to)) updated[count++] = to;
     }
     w->dirty.Clear();
-    if (count > 0) SDL_UpdateWindowSurfaceRects(sdl, updated.data(), count);
+    if (count > 0) Sdl().UpdateWindowSurfaceRects(sdl, updated.data(), count);
 }
 
 // 0x00RRGGBB rows are the window surface's own format on a 24- or 32-bit X display (SDL's RGB888
@@ -397,15 +399,15 @@ bool SdlBackend::CopyToSurface(const Window& w, const SDL_Rect& from, SDL_Surfac
             std::memcpy(row, source, static_cast<std::size_t>(to.w) * 4);
         return true;
     }
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(w.pixels.data()), w.pixelsWidth,
+    SDL_Surface* source = Sdl().CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(w.pixels.data()), w.pixelsWidth,
                                                              w.pixelsHeight, 32, w.pixelsWidth * 4, SDL_PIXELFORMAT_RGB888);
     if (!source) return false;
     // Our pixels carry no alpha: blending would only slow every copy down.
-    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    Sdl().SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
     SDL_Rect sourceRect = from;
     SDL_Rect targetRect = to;
-    const bool copied = SDL_BlitSurface(source, &sourceRect, target, &targetRect) == 0;
-    SDL_FreeSurface(source);
+    const bool copied = Sdl().UpperBlit(source, &sourceRect, target, &targetRect) == 0;
+    Sdl().FreeSurface(source);
     return copied;
 }
 

@@ -17,7 +17,7 @@ struct Window;
 
 class SdlBackend : public Backend {
 public:
-    // Nothing when no display can be opened (SDL_GetError() tells why). SDL's drivers that
+    // Nothing when no display can be opened (sdl::LastError tells why). SDL's drivers that
     // show nothing (offscreen, dummy) count as no display unless SDL_VIDEODRIVER names them.
     static std::unique_ptr<SdlBackend> Open();
     ~SdlBackend() override;

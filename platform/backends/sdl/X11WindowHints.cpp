@@ -1,4 +1,5 @@
 #include "backends/sdl/X11WindowHints.h"
+#include "backends/sdl/SdlLibrary.h"
 
 #include <SDL_syswm.h>
 
@@ -7,6 +8,8 @@
 #include "backends/x11/WindowHints.h"
 
 namespace platform::x11 {
+
+using sdl::Sdl;
 
 namespace {
 
@@ -19,7 +22,7 @@ std::optional<X11Window> NativeOf(SDL_Window* window) {
     if (!window) return std::nullopt;
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return std::nullopt;
+    if (!Sdl().GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return std::nullopt;
     return X11Window{info.info.x11.display, info.info.x11.window};
 }
 

@@ -1,9 +1,12 @@
 #include "media/JoystickDevice.h"
+#include "backends/sdl/SdlLibrary.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace platform {
+
+using sdl::Sdl;
 
 namespace {
 
@@ -48,21 +51,21 @@ void CopyName(const char* utf8, WCHAR (&name)[MAXPNAMELEN]) {
 }  // namespace
 
 std::unique_ptr<JoystickDevice> JoystickDevice::Open(int deviceIndex) {
-    if (SDL_IsGameController(deviceIndex)) {
-        if (SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex))
+    if (Sdl().IsGameController(deviceIndex)) {
+        if (SDL_GameController* controller = Sdl().GameControllerOpen(deviceIndex))
             return std::unique_ptr<JoystickDevice>(
-                new JoystickDevice(SDL_GameControllerGetJoystick(controller), controller));
+                new JoystickDevice(Sdl().GameControllerGetJoystick(controller), controller));
     }
-    SDL_Joystick* joystick = SDL_JoystickOpen(deviceIndex);
+    SDL_Joystick* joystick = Sdl().JoystickOpen(deviceIndex);
     if (!joystick) return nullptr;
     return std::unique_ptr<JoystickDevice>(new JoystickDevice(joystick, nullptr));
 }
 
 JoystickDevice::~JoystickDevice() {
     if (controller_) {
-        SDL_GameControllerClose(controller_);
+        Sdl().GameControllerClose(controller_);
     } else {
-        SDL_JoystickClose(joystick_);
+        Sdl().JoystickClose(joystick_);
     }
 }
 
@@ -72,9 +75,9 @@ JOYINFO JoystickDevice::Position() const {
 
 JOYCAPSW JoystickDevice::Capabilities() const {
     JOYCAPSW caps{};
-    caps.wMid = SDL_JoystickGetVendor(joystick_);
-    caps.wPid = SDL_JoystickGetProduct(joystick_);
-    CopyName(SDL_JoystickName(joystick_), caps.szPname);
+    caps.wMid = Sdl().JoystickGetVendor(joystick_);
+    caps.wPid = Sdl().JoystickGetProduct(joystick_);
+    CopyName(Sdl().JoystickName(joystick_), caps.szPname);
     DescribeAxes(caps);
     if (HasPointOfView()) caps.wCaps |= JOYCAPS_HASPOV | JOYCAPS_POV4DIR;
     caps.wNumButtons = ButtonCount();
@@ -113,16 +116,16 @@ void JoystickDevice::DescribeAxes(JOYCAPSW& caps) const {
 
 std::optional<int> JoystickDevice::AxisValue(Axis axis) const {
     if (controller_) return ControllerAxisValue(axis);
-    if (axis >= SDL_JoystickNumAxes(joystick_)) return std::nullopt;
-    return SDL_JoystickGetAxis(joystick_, axis);
+    if (axis >= Sdl().JoystickNumAxes(joystick_)) return std::nullopt;
+    return Sdl().JoystickGetAxis(joystick_, axis);
 }
 
 // The left stick is X and Y; both triggers share Z, the left one moving it up from the centre
 // and the right one down; the right stick is U (across) and R (up and down).
 std::optional<int> JoystickDevice::ControllerAxisValue(Axis axis) const {
     auto value = [this](SDL_GameControllerAxis sdlAxis) -> std::optional<int> {
-        if (!SDL_GameControllerHasAxis(controller_, sdlAxis)) return std::nullopt;
-        return SDL_GameControllerGetAxis(controller_, sdlAxis);
+        if (!Sdl().GameControllerHasAxis(controller_, sdlAxis)) return std::nullopt;
+        return Sdl().GameControllerGetAxis(controller_, sdlAxis);
     };
     switch (axis) {
     case kX: return value(SDL_CONTROLLER_AXIS_LEFTX);
@@ -142,8 +145,8 @@ std::optional<int> JoystickDevice::ControllerAxisValue(Axis axis) const {
 UINT JoystickDevice::ButtonBits() const {
     UINT bits = 0;
     for (UINT i = 0; i < ButtonCount(); ++i) {
-        const bool down = controller_ ? SDL_GameControllerGetButton(controller_, kControllerButtons[i])
-                                      : SDL_JoystickGetButton(joystick_, static_cast<int>(i));
+        const bool down = controller_ ? Sdl().GameControllerGetButton(controller_, kControllerButtons[i])
+                                      : Sdl().JoystickGetButton(joystick_, static_cast<int>(i));
         if (down) bits |= 1u << i;
     }
     return bits;
@@ -151,12 +154,12 @@ UINT JoystickDevice::ButtonBits() const {
 
 UINT JoystickDevice::ButtonCount() const {
     if (controller_) return static_cast<UINT>(std::size(kControllerButtons));
-    return std::min(static_cast<UINT>(std::max(SDL_JoystickNumButtons(joystick_), 0)), kMaxButtons);
+    return std::min(static_cast<UINT>(std::max(Sdl().JoystickNumButtons(joystick_), 0)), kMaxButtons);
 }
 
 bool JoystickDevice::HasPointOfView() const {
-    if (controller_) return SDL_GameControllerHasButton(controller_, SDL_CONTROLLER_BUTTON_DPAD_UP);
-    return SDL_JoystickNumHats(joystick_) > 0;
+    if (controller_) return Sdl().GameControllerHasButton(controller_, SDL_CONTROLLER_BUTTON_DPAD_UP);
+    return Sdl().JoystickNumHats(joystick_) > 0;
 }
 
 }  // namespace platform

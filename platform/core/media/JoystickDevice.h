@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "PlatformApi.h"
+#include "backends/sdl/SdlLibrary.h"
 
 namespace platform {
 
@@ -21,8 +22,8 @@ public:
     JoystickDevice(const JoystickDevice&) = delete;
     JoystickDevice& operator=(const JoystickDevice&) = delete;
 
-    SDL_JoystickID InstanceId() const { return SDL_JoystickInstanceID(joystick_); }
-    bool IsAttached() const { return SDL_JoystickGetAttached(joystick_); }
+    SDL_JoystickID InstanceId() const { return sdl::Sdl().JoystickInstanceID(joystick_); }
+    bool IsAttached() const { return sdl::Sdl().JoystickGetAttached(joystick_); }
     // As of SDL's last joystick update.
     JOYINFO Position() const;
     JOYCAPSW Capabilities() const;

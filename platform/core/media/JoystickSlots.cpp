@@ -1,10 +1,12 @@
 #include "media/JoystickSlots.h"
+#include "backends/sdl/SdlLibrary.h"
 
 #include <algorithm>
 
-#include "backends/sdl/SdlSignals.h"
 
 namespace platform {
+
+using sdl::Sdl;
 
 namespace {
 
@@ -18,28 +20,28 @@ bool JoystickSlots::Open() {
 }
 
 bool JoystickSlots::OpenSubsystems() {
+    if (!sdl::Load()) return false;
     // The platform reads joysticks whichever window has the focus, or none; SDL would otherwise
     // hold their state still while a window of the program is open without the focus.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    sdl::LeaveSignalsAlone();
-    if (SDL_InitSubSystem(kSubsystems) != 0) return false;
+    Sdl().SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (Sdl().InitSubSystem(kSubsystems) != 0) return false;
     // Every query updates the devices itself; events nobody takes would only fill SDL's queue.
-    SDL_JoystickEventState(SDL_IGNORE);
-    SDL_GameControllerEventState(SDL_IGNORE);
+    Sdl().JoystickEventState(SDL_IGNORE);
+    Sdl().GameControllerEventState(SDL_IGNORE);
     return true;
 }
 
 void JoystickSlots::Close() {
     for (auto& slot : slots_) slot.reset();
-    if (state_ == OpenState::Open) SDL_QuitSubSystem(kSubsystems);
+    if (state_ == OpenState::Open) Sdl().QuitSubSystem(kSubsystems);
     state_ = OpenState::NotTried;
 }
 
 void JoystickSlots::Refresh() {
-    SDL_JoystickUpdate();
+    Sdl().JoystickUpdate();
     DropDetached();
     // A device just opened has no state until SDL's next update.
-    if (TakeNewDevices()) SDL_JoystickUpdate();
+    if (TakeNewDevices()) Sdl().JoystickUpdate();
 }
 
 void JoystickSlots::DropDetached() {
@@ -50,9 +52,9 @@ void JoystickSlots::DropDetached() {
 // SDL lists devices in the order they came, so the first free slots go to the earliest.
 bool JoystickSlots::TakeNewDevices() {
     bool took = false;
-    const int count = SDL_NumJoysticks();
+    const int count = Sdl().NumJoysticks();
     for (int index = 0; index < count; ++index) {
-        if (Holds(SDL_JoystickGetDeviceInstanceID(index))) continue;
+        if (Holds(Sdl().JoystickGetDeviceInstanceID(index))) continue;
         auto freeSlot = std::find(slots_.begin(), slots_.end(), nullptr);
         if (freeSlot == slots_.end()) break;
         *freeSlot = JoystickDevice::Open(index);

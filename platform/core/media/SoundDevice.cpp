@@ -1,12 +1,14 @@
 #include "media/SoundDevice.h"
+#include "backends/sdl/SdlLibrary.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstring>
 
-#include "backends/sdl/SdlSignals.h"
 
 namespace platform {
+
+using sdl::Sdl;
 
 namespace {
 
@@ -25,8 +27,7 @@ bool SoundDevice::Open() {
 // Any format the device prefers is taken as it is: each file is converted to it once, instead
 // of SDL converting every buffer while it plays.
 bool SoundDevice::OpenDevice() {
-    sdl::LeaveSignalsAlone();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (!sdl::Load() || Sdl().InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec wanted{};
     wanted.freq = 44100;
     wanted.format = AUDIO_S16SYS;
@@ -34,12 +35,12 @@ bool SoundDevice::OpenDevice() {
     wanted.samples = kBufferFrames;
     wanted.callback = FillCallback;
     wanted.userdata = this;
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &format_, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    device_ = Sdl().OpenAudioDevice(nullptr, 0, &wanted, &format_, SDL_AUDIO_ALLOW_ANY_CHANGE);
     if (device_ == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl().QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    SDL_PauseAudioDevice(device_, 0);
+    Sdl().PauseAudioDevice(device_, 0);
     return true;
 }
 
@@ -55,8 +56,8 @@ void SoundDevice::CloseIfQuietFor(std::chrono::milliseconds quiet) {
 void SoundDevice::Close() {
     if (state_ == OpenState::Open) {
         // Not under our lock: closing waits for the audio thread, which may be waiting for it.
-        SDL_CloseAudioDevice(device_);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl().CloseAudioDevice(device_);
+        Sdl().QuitSubSystem(SDL_INIT_AUDIO);
         device_ = 0;
     }
     state_ = OpenState::NotTried;
@@ -99,7 +100,7 @@ void SoundDevice::WaitUntilOver(std::uint64_t started) {
             if (over_.wait_for(lock, kDeviceCheckPeriod, [&] { return !sound_ || started_ != started; })) return;
         }
         // A device that was unplugged stops calling for samples; the sound would never end.
-        if (SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_PLAYING) return;
+        if (Sdl().GetAudioDeviceStatus(device_) != SDL_AUDIO_PLAYING) return;
     }
 }
 

@@ -2,6 +2,7 @@
 // the sample format and channel count (SDL_AudioCVT: SDL 2.26's audio streams drop the end of a
 // resampled sound).
 #include "media/WaveLoader.h"
+#include "backends/sdl/SdlLibrary.h"
 
 #include <unistd.h>
 
@@ -13,9 +14,11 @@
 
 namespace platform {
 
+using sdl::Sdl;
+
 namespace {
 
-using WaveBuffer = std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)>;
+using WaveBuffer = std::unique_ptr<Uint8, decltype(sdl::Library::FreeWAV)>;
 
 int FrameSize(const SDL_AudioSpec& sound) { return SDL_AUDIO_BITSIZE(sound.format) / 8 * sound.channels; }
 
@@ -23,7 +26,7 @@ int FrameSize(const SDL_AudioSpec& sound) { return SDL_AUDIO_BITSIZE(sound.forma
 std::shared_ptr<const SoundSamples> Convert(const SDL_AudioSpec& source, const Uint8* data, Uint32 length,
                                             const SDL_AudioSpec& device) {
     SDL_AudioCVT conversion;
-    if (SDL_BuildAudioCVT(&conversion, source.format, source.channels, source.freq, device.format, device.channels,
+    if (Sdl().BuildAudioCVT(&conversion, source.format, source.channels, source.freq, device.format, device.channels,
                           device.freq) < 0)
         return nullptr;
     // Conversion takes whole frames only; a torn last frame could not be heard anyway.
@@ -35,7 +38,7 @@ std::shared_ptr<const SoundSamples> Convert(const SDL_AudioSpec& source, const U
     std::copy(data, data + wholeFrames, samples->begin());
     conversion.buf = samples->data();
     conversion.len = wholeFrames;
-    if (SDL_ConvertAudio(&conversion) != 0) return nullptr;
+    if (Sdl().ConvertAudio(&conversion) != 0) return nullptr;
     samples->resize(static_cast<std::size_t>(conversion.len_cvt));
     return samples;
 }
@@ -54,7 +57,7 @@ SDL_RWops* OpenWave(const std::string& path) {
         close(fd);
         return nullptr;
     }
-    SDL_RWops* stream = SDL_RWFromFP(file, SDL_TRUE);
+    SDL_RWops* stream = Sdl().RWFromFP(file, SDL_TRUE);
     if (!stream) std::fclose(file);
     return stream;
 }
@@ -65,9 +68,10 @@ std::shared_ptr<const SoundSamples> LoadWave(const std::string& path, const SDL_
     SDL_AudioSpec source{};
     Uint8* data = nullptr;
     Uint32 length = 0;
+    if (!sdl::Load()) return nullptr;
     SDL_RWops* stream = OpenWave(path);
-    if (!stream || !SDL_LoadWAV_RW(stream, 1, &source, &data, &length)) return nullptr;
-    const WaveBuffer owned(data, SDL_FreeWAV);
+    if (!stream || !Sdl().LoadWAV_RW(stream, 1, &source, &data, &length)) return nullptr;
+    const WaveBuffer owned(data, Sdl().FreeWAV);
     return Convert(source, owned.get(), length, device);
 }
 

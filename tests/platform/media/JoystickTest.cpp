@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "PlatformApi.h"
-#include "backends/sdl/SdlSignals.h"
+#include "backends/sdl/SdlLibrary.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ struct VirtualDevice {
 class JoystickTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        platform::sdl::LeaveSignalsAlone();  // as the platform opens SDL's subsystems
+        ASSERT_TRUE(platform::sdl::Load());  // as the platform loads SDL before opening its subsystems
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
         if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "real joysticks are attached and would take the ids";
     }

@@ -78,11 +78,13 @@ public:
             _exit(127);
         }
         close(fds[1]);
-        char number[16] = {};
-        const ssize_t got = read(fds[0], number, sizeof number - 1);
+        // The server writes the number, then a newline: it ends if the pipe closes between them.
+        std::string number;
+        char c = 0;
+        while (read(fds[0], &c, 1) == 1 && c != '\n') number.push_back(c);
         close(fds[0]);
-        if (got <= 0) return false;
-        name_ = ":" + std::string(number, number + got - (number[got - 1] == '\n' ? 1 : 0));
+        if (number.empty() || c != '\n') return false;
+        name_ = ":" + number;
         return true;
     }
     ~VirtualDisplay() {
