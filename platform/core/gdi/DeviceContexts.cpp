@@ -32,6 +32,7 @@ HGDIOBJ SelectBitmap(DeviceContext& dc, HBITMAP bitmap) {
     Select(dc.bitmap, bitmap);
     if (!object->stock) object->selectedInto = dc.handle;
     // Drawn on or read only through a context: unpacked while one holds it.
+    ++object->timesTaken;
     Unpack(*object);
     if (old && old != object) NoteBitmapIdle(previous, *old, CurrentBackend().MonotonicMs());
     return previous;

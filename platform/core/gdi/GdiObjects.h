@@ -49,11 +49,17 @@ struct BitmapObject : GdiObject {
     int height;
     bool monochrome;
     PixelBuffer pixels;
-    // While packed (see PackedPixels) the pixels are empty and these runs hold them: pairs of a
-    // count and a colour, row after row.
+    // While packed (see PackedPixels) the pixels are empty and either these runs hold them (pairs
+    // of a count and a colour, row after row) or their deflated bytes do.
     std::vector<std::uint32_t> runs;
+    std::vector<std::uint8_t> deflated;
     bool packed = false;
     std::uint64_t idleSinceMs = 0;  // when it last left a context
+    // How many times a context took it: each idle spell between two takings has its own count,
+    // and work done on the pixels of an earlier spell is stale.
+    std::uint32_t timesTaken = 0;
+    // The spell in which deflating it saved too little; tried again in the next one.
+    std::uint32_t deflateRefusedIn = UINT32_MAX;
     std::uint32_t* Row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "HandleTable.h"
+#include "gdi/DeflatedPixels.h"
 #include "gdi/GdiObjects.h"
 
 namespace platform {
@@ -17,6 +18,8 @@ struct GdiState {
     std::vector<std::unique_ptr<DeviceContext>> spareContexts;
     // Large bitmaps that left their last context, to be packed once they have sat idle.
     std::vector<HBITMAP> packCandidates;
+    // The one idle bitmap being deflated, a slice at each wait.
+    std::unique_ptr<PixelDeflation> deflation;
     std::array<HGDIOBJ, DEFAULT_GUI_FONT + 1> stock{};
     HBITMAP defaultBitmap = nullptr;  // the 1x1 monochrome bitmap a new memory context holds
     std::array<HBRUSH, COLOR_MENUBAR + 1> systemBrushes{};

@@ -21,11 +21,12 @@ std::size_t CountRuns(const PixelBuffer& pixels, std::size_t limit) {
     return runs;
 }
 
-void Pack(BitmapObject& bitmap) {
+// Packs the bitmap as runs when that is worth it; false when it is not.
+bool Pack(BitmapObject& bitmap) {
     // Each run takes two words: worth it at a quarter of the pixels' room or less.
     const std::size_t limit = bitmap.pixels.size() / 8;
     const std::size_t runs = CountRuns(bitmap.pixels, limit);
-    if (runs > limit) return;
+    if (runs > limit) return false;
     std::vector<std::uint32_t> packed;
     packed.reserve(runs * 2);
     const PixelBuffer& pixels = bitmap.pixels;
@@ -39,6 +40,7 @@ void Pack(BitmapObject& bitmap) {
     bitmap.runs = std::move(packed);
     bitmap.pixels = PixelBuffer();
     bitmap.packed = true;
+    return true;
 }
 
 }  // namespace
@@ -51,19 +53,25 @@ void NoteBitmapIdle(HBITMAP handle, BitmapObject& bitmap, std::uint64_t nowMs) {
 }
 
 void PackIdleBitmaps(std::uint64_t nowMs) {
-    std::vector<HBITMAP>& noted = State().gdi.packCandidates;
-    std::erase_if(noted, [nowMs](HBITMAP handle) {
+    GdiState& gdi = State().gdi;
+    std::erase_if(gdi.packCandidates, [&gdi, nowMs](HBITMAP handle) {
         auto* bitmap = FindGdi<BitmapObject>(handle, GdiObject::Kind::Bitmap);
         // Gone, or back in a context: its next release notes it again.
         if (!bitmap || bitmap->packed || bitmap->selections > 0) return true;
         if (nowMs - bitmap->idleSinceMs < kPackAfterIdleMs) return false;
-        Pack(*bitmap);
+        if (Pack(*bitmap) || bitmap->deflateRefusedIn == bitmap->timesTaken) return true;
+        // One bitmap deflates at a time; the others wait their turn.
+        if (gdi.deflation) return false;
+        gdi.deflation = PixelDeflation::Start(handle, *bitmap);
         return true;
     });
+    if (gdi.deflation && gdi.deflation->Step(FindGdi<BitmapObject>(gdi.deflation->Handle(), GdiObject::Kind::Bitmap)))
+        gdi.deflation.reset();
 }
 
 bool Unpack(BitmapObject& bitmap) {
     if (!bitmap.packed) return true;
+    if (!bitmap.deflated.empty()) return InflatePixels(bitmap);
     PixelBuffer pixels(static_cast<std::size_t>(bitmap.width) * static_cast<std::size_t>(bitmap.height));
     if (pixels.empty()) return false;
     std::uint32_t* out = pixels.data();
