@@ -109,6 +109,7 @@ int FreeTypeFace::LineSkip() const { return state_->lineSkip; }
 
 bool FreeTypeFace::IsFixedWidth() const { return FT_IS_FIXED_WIDTH(state_->face.get()); }
 
+// Hinted for FreeType's default target, anti-aliased grey, as the glyphs have always been.
 bool FreeTypeFace::Load(char32_t c) const {
     const FT_Face face = state_->face.get();
     return FT_Load_Glyph(face, FT_Get_Char_Index(face, c), FT_LOAD_DEFAULT) == 0;

@@ -62,7 +62,8 @@ public:
     // The character's box and advance; nothing when its glyph cannot be loaded. A character the
     // face lacks gets the face's missing-glyph box.
     std::optional<GlyphBox> BoxOf(char32_t c) const;
-    // The character drawn with anti-aliasing; an empty bitmap for a glyph without ink.
+    // The character drawn with anti-aliasing; no bitmap at all when it has neither ink nor
+    // advance, or cannot be drawn.
     Glyph Rasterize(char32_t c) const;
 
 private:
