@@ -1,7 +1,7 @@
 # The Debian packages the project needs, and how to install the missing ones. Sourced by
 # play.sh (what building and running the game takes) and test.sh (that and the test tools).
 
-GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libxext-dev zlib1g-dev
+GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev zlib1g-dev
                fonts-dejavu-core fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
                g++-mingw-w64-x86-64 mingw-w64-x86-64-dev

@@ -300,6 +300,26 @@ TEST_F(FontTest, ACombiningAccentLandsOnItsLetter) {
     EXPECT_EQ(accented.last, plain.last);
 }
 
+// Formatting characters (the soft hyphen, zero-width spaces and joiners, direction marks,
+// variation selectors, the byte order mark) never show, even where the face has a visible
+// glyph for them, as the soft hyphen's hyphen; they keep whatever room the face gives them.
+TEST_F(FontTest, FormattingCharactersShowNoInk) {
+    std::shared_ptr<const Font> font = Realize(Request(L"Arial"));
+    ASSERT_TRUE(font);
+    const TextMask x = font->Render(L"x");
+    for (wchar_t c : {L'\u00AD', L'\u200B', L'\u200D', L'\u200E', L'\u2066', L'\uFE0F', L'\uFEFF'}) {
+        SCOPED_TRACE("U+" + std::to_string(static_cast<unsigned>(c)));
+        const TextMask run = font->Render(std::wstring{L'x', c});
+        ASSERT_EQ(run.width, x.width + font->Extent(std::wstring(1, c)).cx);
+        for (int y = 0; y < run.height; ++y) {
+            for (int col = 0; col < run.width; ++col) {
+                const auto expected = col < x.width ? x.coverage[static_cast<std::size_t>(y) * x.width + col] : 0;
+                ASSERT_EQ(run.coverage[static_cast<std::size_t>(y) * run.width + col], expected) << col << "," << y;
+            }
+        }
+    }
+}
+
 TEST_F(FontTest, UnderlineRunsBelowTheBaselineAndStrikeoutThroughTheLetters) {
     for (int height : {-11, -16, -30, 16}) {
         SCOPED_TRACE("height " + std::to_string(height));
