@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+
+#include "kernel/Utf8.h"
 
 namespace platform {
 
@@ -24,28 +27,19 @@ constexpr int kPositionMax = 65535;
 // The polling periods, in milliseconds, Windows' joystick driver reports.
 constexpr UINT kPeriodMin = 10;
 constexpr UINT kPeriodMax = 1000;
-// Wide text is UTF-32 in the machine's byte order here.
-constexpr const char* kWideEncoding = SDL_BYTEORDER == SDL_LIL_ENDIAN ? "UTF-32LE" : "UTF-32BE";
 
 // SDL's -32768..32767 moved to the platform's 0..65535; an axis the device lacks reads 0.
 UINT PositionOf(std::optional<int> value) {
     return value ? static_cast<UINT>(std::clamp(*value + 32768, 0, kPositionMax)) : 0;
 }
 
-// As much of the name as fits, NUL-terminated.
+// As much of the name as fits, NUL-terminated; a name that is not UTF-8 is left out.
 void CopyName(const char* utf8, WCHAR (&name)[MAXPNAMELEN]) {
     if (!utf8) return;
-    char* wide = SDL_iconv_string(kWideEncoding, "UTF-8", utf8, SDL_strlen(utf8) + 1);
-    if (!wide) return;
-    std::size_t length = 0;
-    for (; length < MAXPNAMELEN - 1; ++length) {
-        std::uint32_t unit;
-        std::memcpy(&unit, wide + length * sizeof unit, sizeof unit);
-        if (unit == 0) break;
-        name[length] = static_cast<WCHAR>(unit);
-    }
+    const std::wstring wide = WideOfUtf8(utf8).value_or(std::wstring());
+    const std::size_t length = std::min<std::size_t>(wide.size(), MAXPNAMELEN - 1);
+    std::copy_n(wide.begin(), length, name);
     name[length] = L'\0';
-    SDL_free(wide);
 }
 
 }  // namespace
