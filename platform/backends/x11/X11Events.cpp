@@ -29,6 +29,11 @@ bool IsFocusChange(const XFocusChangeEvent& focus) {
 }  // namespace
 
 void X11Backend::Handle(XEvent& event) {
+    // The keyboard's layout changed: Xlib must read it again to name keys right.
+    if (event.type == MappingNotify) {
+        XRefreshKeyboardMapping(&event.xmapping);
+        return;
+    }
     HWND window = WindowOf(event.xany.window);
     Native* native = NativeOf(window);
     if (!native) return;
@@ -126,6 +131,7 @@ void X11Backend::OnDesktopFocusGained(HWND window) {
 }
 
 void X11Backend::OnDesktopFocusLost(HWND window) {
+    State().input.ReleaseHeldKeys();
     if (desktopFocus_ != window) return;
     desktopFocus_ = nullptr;
     deactivateAtMs_ = MonotonicMs() + kFocusMoveGraceMs;

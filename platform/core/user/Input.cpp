@@ -114,6 +114,14 @@ void Input::QueueKey(UINT vk, bool down, bool textDriven) {
     events_.push_back(event);
 }
 
+void Input::ReleaseHeldKeys() {
+    for (UINT vk = 0x08; vk < 0xFF; ++vk) {
+        // The generic modifiers follow their left and right keys.
+        if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) continue;
+        if (async_.IsDown(vk)) QueueKey(vk, false, true);
+    }
+}
+
 void Input::QueueMouse(UINT message, POINT screen, HWND topLevel) {
     if (UINT key = ButtonKey(message)) async_.Apply(key, IsButtonDown(message));
     InputEvent event;

@@ -44,6 +44,9 @@ public:
     // The characters TranslateMessage posts for a key message just retrieved.
     std::wstring CharactersFor(const MSG& keyMessage) const;
     void QueueMouse(UINT message, POINT screen, HWND topLevel);
+    // The keyboard went elsewhere: every key still down is released, since its release will be
+    // told to whoever has the keyboard now.
+    void ReleaseHeldKeys();
 
     // The message the oldest input event makes, if it passes the filters; with `remove` the
     // event leaves the queue and the thread's key state follows it.

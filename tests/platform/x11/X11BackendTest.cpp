@@ -326,6 +326,26 @@ TEST_F(X11BackendTest, KeysBecomeKeyMessagesAndTheTextTheyType) {
     EXPECT_EQ(Log().Count(WM_KEYUP, window_), 4);
 }
 
+// Keys held when the keyboard goes to another program are released: their releases go there.
+TEST_F(X11BackendTest, KeysHeldWhenTheKeyboardLeavesAreReleased) {
+    SetFocus(window_);
+    SendKey(KEY_LEFT, true);
+    SendKey(KEY_LEFTSHIFT, true);
+    Pump();
+    ASSERT_TRUE(GetAsyncKeyState(VK_LEFT) & 0x8000);
+    XEvent event{};
+    event.xfocus.type = FocusOut;
+    event.xfocus.window = backend_->NativeWindowOf(window_);
+    event.xfocus.mode = NotifyNormal;
+    event.xfocus.detail = NotifyNonlinear;
+    XSendEvent(x_, event.xfocus.window, False, 0, &event);
+    XSync(x_, False);
+    Pump();
+    EXPECT_FALSE(GetAsyncKeyState(VK_LEFT) & 0x8000);
+    EXPECT_FALSE(GetAsyncKeyState(VK_SHIFT) & 0x8000);
+    EXPECT_EQ(Log().Count(WM_KEYUP, window_), 2);
+}
+
 TEST_F(X11BackendTest, TheCloseButtonClosesTheWindowAndPingsAreAnswered) {
     XEvent event{};
     event.xclient.type = ClientMessage;
