@@ -41,6 +41,8 @@ void FormGames::RestoreLostContents() {
     if (MarkersShown(screen_->Context()) > 0) return;
     if (MarkersShown(scene_->Context()) < kMarkerCount) return;
     const SIZE client = ClientSize();
+    // The old picture goes first: two of the field's size would be held for a moment otherwise.
+    snapshot_.reset();
     snapshot_.reset(scene_->CaptureRegion(0, 0, client.cx, client.cy));
     screen_->DrawBitmapAtOrigin(snapshot_.get());
 }
@@ -113,6 +115,7 @@ void FormGames::DrawTextBar(int boxWidth, int boxHeight, const std::string& text
 void FormGames::SaveSceneCopy() {
     if (!scene_) return;
     const SIZE outer = OuterSize();
+    savedSceneCopy_.reset();  // before the new copy is made, not after
     savedSceneCopy_.reset(scene_->CaptureRegion(0, 0, outer.cx, outer.cy));
 }
 

@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <array>
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <utility>
+#include <vector>
 
 #include "kernel/RegularFiles.h"
 
@@ -30,6 +32,8 @@ constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::int64_t kMaxSide = 32768;
 constexpr std::int64_t kMaxPixels = std::int64_t{64} << 20;
 // The largest pixel array those bounds allow (32 bits a pixel), plus room for headers.
+// How much of a file is read at a time.
+constexpr std::uint64_t kReadBlockBytes = 64 * 1024;
 constexpr std::uintmax_t kMaxFileSize = (std::uintmax_t{kMaxPixels} * 4) + (1u << 20);
 
 constexpr std::uint32_t kBlack = 0x000000;
@@ -281,28 +285,70 @@ std::uint32_t StoredValue(std::span<const std::uint8_t> row, std::uint64_t x,
     return value;
 }
 
-DecodedBitmap DecodeRows(std::span<const std::uint8_t> file, std::uint64_t pixelOffset,
-                         const Layout& layout, const PixelFormat& format) {
+void DecodeRow(std::span<const std::uint8_t> row, std::uint32_t* out, const Layout& layout, const PixelFormat& format) {
+    if (format.IsPlainBgr24()) {
+        const std::uint8_t* in = row.data();
+        for (int x = 0; x < layout.width; ++x, in += 3)
+            out[x] = (std::uint32_t{in[2]} << 16) | (std::uint32_t{in[1]} << 8) | in[0];
+        return;
+    }
+    for (int x = 0; x < layout.width; ++x) out[x] = format.Colour(StoredValue(row, x, format.BitsPerPixel()));
+}
+
+DecodedBitmap EmptyBitmap(const Layout& layout, const PixelFormat& format) {
     DecodedBitmap bitmap;
     bitmap.width = layout.width;
     bitmap.height = layout.height;
     bitmap.monochrome = format.IsMonochrome();
     bitmap.pixels = PixelBuffer(static_cast<std::size_t>(layout.width) * layout.height);
+    return bitmap;
+}
+
+// The picture row of a row as stored: bottom-up files store the last row first.
+std::uint32_t* PictureRow(DecodedBitmap& bitmap, const Layout& layout, int storedRow) {
+    const int y = layout.topDown ? storedRow : layout.height - 1 - storedRow;
+    return bitmap.pixels.data() + static_cast<std::size_t>(y) * layout.width;
+}
+
+DecodedBitmap DecodeRows(std::span<const std::uint8_t> file, std::uint64_t pixelOffset,
+                         const Layout& layout, const PixelFormat& format) {
+    DecodedBitmap bitmap = EmptyBitmap(layout, format);
     if (bitmap.pixels.empty()) return bitmap;
-    for (int y = 0; y < layout.height; ++y) {
-        // CheckLayout has made sure every stored row lies inside the file.
-        const int storedRow = layout.topDown ? y : layout.height - 1 - y;
-        const auto row = file.subspan(pixelOffset + storedRow * layout.stride, layout.stride);
-        std::uint32_t* out = bitmap.pixels.data() + static_cast<std::size_t>(y) * layout.width;
-        if (format.IsPlainBgr24()) {
-            const std::uint8_t* in = row.data();
-            for (int x = 0; x < layout.width; ++x, in += 3)
-                out[x] = (std::uint32_t{in[2]} << 16) | (std::uint32_t{in[1]} << 8) | in[0];
-            continue;
+    // CheckLayout has made sure every stored row lies inside the file.
+    for (int stored = 0; stored < layout.height; ++stored)
+        DecodeRow(file.subspan(pixelOffset + stored * layout.stride, layout.stride), PictureRow(bitmap, layout, stored),
+                  layout, format);
+    return bitmap;
+}
+
+// Reads exactly `count` bytes at `offset`; false when the file ended or failed first.
+bool ReadAt(int fd, std::uint8_t* to, std::size_t count, std::uint64_t offset) {
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = pread(fd, to + got, count - got, static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The rows read from the file a block at a time, in the order they are stored: the whole file
+// is never held, only the picture and a block.
+DecodedBitmap DecodeRowsFromFile(int fd, std::uint64_t pixelOffset, const Layout& layout, const PixelFormat& format) {
+    DecodedBitmap bitmap = EmptyBitmap(layout, format);
+    if (bitmap.pixels.empty()) return bitmap;
+    const int rowsPerBlock = static_cast<int>(std::max<std::uint64_t>(1, kReadBlockBytes / layout.stride));
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(rowsPerBlock * layout.stride));
+    for (int first = 0; first < layout.height; first += rowsPerBlock) {
+        const int rows = std::min(rowsPerBlock, layout.height - first);
+        if (!ReadAt(fd, block.data(), rows * layout.stride, pixelOffset + first * layout.stride)) {
+            bitmap.pixels = PixelBuffer();  // the file changed under us: no picture
+            return bitmap;
         }
-        for (int x = 0; x < layout.width; ++x) {
-            out[x] = format.Colour(StoredValue(row, x, format.BitsPerPixel()));
-        }
+        for (int i = 0; i < rows; ++i)
+            DecodeRow(std::span(block).subspan(i * layout.stride, layout.stride), PictureRow(bitmap, layout, first + i),
+                      layout, format);
     }
     return bitmap;
 }
@@ -327,17 +373,23 @@ std::optional<DecodedBitmap> DecodeBmpFile(const std::string& nativePath) {
     struct stat info;
     const int fd = OpenRegularNative(nativePath, kMaxFileSize, info);
     if (fd < 0) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(info.st_size));
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t count = read(fd, bytes.data() + got, bytes.size() - got);
-        if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) break;
-        got += static_cast<std::size_t>(count);
+    const std::uint64_t size = static_cast<std::uint64_t>(info.st_size);
+    // The headers and the palette come before the pixels: read first, the rows after.
+    std::vector<std::uint8_t> head(static_cast<std::size_t>(std::min<std::uint64_t>(size, kReadBlockBytes)));
+    std::optional<DecodedBitmap> decoded;
+    std::optional<Header> header;
+    if (ReadAt(fd, head.data(), head.size(), 0)) header = ReadHeader(head);
+    if (header && header->pixelOffset > head.size() && header->pixelOffset <= size) {
+        head.resize(static_cast<std::size_t>(header->pixelOffset));
+        if (!ReadAt(fd, head.data(), head.size(), 0)) header.reset();
     }
+    const auto layout = header && IsSupportedFormat(*header) ? CheckLayout(*header, size) : std::nullopt;
+    const auto format = layout ? PixelFormat::For(head, *header) : std::nullopt;
+    if (format) decoded = DecodeRowsFromFile(fd, header->pixelOffset, *layout, *format);
     close(fd);
-    if (got != bytes.size()) return std::nullopt;
-    return DecodeBmp(bytes);
+    // No memory for the pixels, or a file cut short meanwhile: as good as no picture.
+    if (!decoded || decoded->pixels.empty()) return std::nullopt;
+    return decoded;
 }
 
 }  // namespace platform

@@ -517,6 +517,44 @@ TEST_F(BmpDecoderFileTest, DecodesAWrittenFile) {
     ExpectImage(platform::DecodeBmpFile(path), 3, 2, values);
 }
 
+// The file is read a block at a time, rows in the order they are stored: pictures of many
+// blocks decode exactly as the whole file in memory does, whatever their depth, row order,
+// palette or the gap before their pixels, and a file cut short gives nothing.
+TEST_F(BmpDecoderFileTest, ReadsLargePicturesABlockAtATimeAsTheWholeFileDecodes) {
+    auto pattern = [](int width, int height, std::uint32_t modulo) {
+        std::vector<std::uint32_t> values(static_cast<std::size_t>(width) * height);
+        for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<std::uint32_t>(i * 2654435761u) % modulo;
+        return values;
+    };
+    struct Case {
+        const char* name;
+        BmpFields fields;
+    };
+    const Case cases[] = {
+        {"24-bit bottom-up", {.width = 301, .height = 190, .values = pattern(301, 190, 0x1000000)}},
+        {"24-bit top-down", {.width = 301, .height = -190, .values = pattern(301, 190, 0x1000000)}},
+        {"8-bit palette", {.width = 517, .height = 300, .bitCount = 8, .palette = Ramp(256), .values = pattern(517, 300, 256)}},
+        {"pixels past the first block", {.width = 40, .height = 7, .gap = 70000, .values = pattern(40, 7, 0x1000000)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Bytes file = WriteBmp(c.fields);
+        const std::string path = root_ + "/large.bmp";
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+        const auto fromMemory = DecodeBmp(file);
+        const auto fromFile = platform::DecodeBmpFile(path);
+        ASSERT_TRUE(fromMemory.has_value());
+        ASSERT_TRUE(fromFile.has_value());
+        EXPECT_EQ(fromFile->width, fromMemory->width);
+        EXPECT_EQ(fromFile->height, fromMemory->height);
+        EXPECT_TRUE(std::equal(fromFile->pixels.begin(), fromFile->pixels.end(), fromMemory->pixels.begin(),
+                               fromMemory->pixels.end()));
+        std::filesystem::resize_file(path, file.size() - 1);
+        EXPECT_FALSE(platform::DecodeBmpFile(path).has_value());
+    }
+}
+
 TEST_F(BmpDecoderFileTest, NothingForPathsThatAreNotReadableFiles) {
     EXPECT_FALSE(platform::DecodeBmpFile(root_ + "/missing.bmp").has_value());
     EXPECT_FALSE(platform::DecodeBmpFile(root_).has_value());
