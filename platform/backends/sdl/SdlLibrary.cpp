@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <future>
+
 namespace platform::sdl {
 
 namespace {
@@ -29,12 +31,22 @@ const Library* LoadOnce() {
     return &loaded;
 }
 
+// The loading, started once: on the program's thread when first needed, or earlier on a thread
+// of its own. The library is never unloaded: SDL's threads (audio) may outlive any owner.
+std::shared_future<const Library*>& Loading() {
+    static std::shared_future<const Library*> loading;
+    return loading;
+}
+
 }  // namespace
 
+void LoadInBackground() {
+    if (!Loading().valid()) Loading() = std::async(std::launch::async, LoadOnce).share();
+}
+
 const Library* Load() {
-    // Never unloaded: SDL's threads (audio) may outlive any owner we could give it.
-    static const Library* library = LoadOnce();
-    return library;
+    if (!Loading().valid()) Loading() = std::async(std::launch::deferred, LoadOnce).share();
+    return Loading().get();
 }
 
 const Library& Sdl() { return loaded; }

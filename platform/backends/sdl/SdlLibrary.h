@@ -36,7 +36,12 @@ struct Library {
 
 // Loads SDL on the first call, with SDL told to leave the process's signals alone; null when
 // the library is not installed or lacks one of the functions. Later calls answer the same.
+// Called from the program's thread only.
 const Library* Load();
+
+// Starts loading SDL on a thread of its own, so that the program's first sound does not wait
+// inside a frame for fifty libraries to load; Load() then waits for that thread if it must.
+void LoadInBackground();
 
 // The loaded library: only once Load() succeeded.
 const Library& Sdl();

@@ -1,5 +1,6 @@
 // X's events become the platform's input and the desktop's say over the program's windows.
 #include "PlatformState.h"
+#include "backends/sdl/SdlLibrary.h"
 #include "backends/x11/Keys.h"
 #include "backends/x11/WindowHints.h"
 #include "backends/x11/X11Backend.h"
@@ -62,6 +63,9 @@ void X11Backend::Handle(XEvent& event) {
         native->mapped = true;
         PresentWindow(window, *native, true);
         if (native->activateWhenMapped) ShowAsActive(window, *native);
+        // The program is on the screen: SDL, for its sounds, can load meanwhile on the other
+        // core rather than inside the frame that plays the first one.
+        sdl::LoadInBackground();
         break;
     case UnmapNotify:
         native->mapped = false;

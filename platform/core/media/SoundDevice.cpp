@@ -20,6 +20,7 @@ constexpr auto kDeviceCheckPeriod = std::chrono::milliseconds(50);
 }  // namespace
 
 bool SoundDevice::Open() {
+    FinishClosing();
     if (state_ == OpenState::NotTried) state_ = OpenDevice() ? OpenState::Open : OpenState::Failed;
     return state_ == OpenState::Open;
 }
@@ -50,10 +51,24 @@ void SoundDevice::CloseIfQuietFor(std::chrono::milliseconds quiet) {
         std::lock_guard lock(mutex_);
         if (sound_ || std::chrono::steady_clock::now() - quietSince_ < quiet) return;
     }
-    Close();
+    // Closing waits for the audio thread to notice, a buffer's time or two (20 to 30 ms): long
+    // enough to make a frame late, so another thread waits for it. Nothing plays meanwhile, and
+    // the next sound waits for it to end before opening the device again.
+    const SDL_AudioDeviceID device = device_;
+    device_ = 0;
+    state_ = OpenState::NotTried;
+    closer_ = std::thread([device] {
+        Sdl().CloseAudioDevice(device);
+        Sdl().QuitSubSystem(SDL_INIT_AUDIO);
+    });
+}
+
+void SoundDevice::FinishClosing() {
+    if (closer_.joinable()) closer_.join();
 }
 
 void SoundDevice::Close() {
+    FinishClosing();
     if (state_ == OpenState::Open) {
         // Not under our lock: closing waits for the audio thread, which may be waiting for it.
         Sdl().CloseAudioDevice(device_);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "WaveLoader.h"
 
@@ -59,9 +60,11 @@ private:
     static void SDLCALL FillCallback(void* self, Uint8* stream, int length);
     void Fill(Uint8* out, std::size_t length);
     bool OpenDevice();
+    void FinishClosing();
 
     OpenState state_ = OpenState::NotTried;
     SDL_AudioDeviceID device_ = 0;
+    std::thread closer_;  // closing a device that went quiet
     SDL_AudioSpec format_{};
 
     // Shared with the audio thread.
