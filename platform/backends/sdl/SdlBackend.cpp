@@ -10,6 +10,7 @@
 
 #include "PlatformState.h"
 #include "gdi/WindowSurfaces.h"
+#include "backends/DesktopFocus.h"
 #include "backends/LocalTime.h"
 #include "backends/sdl/SdlKeys.h"
 #include "backends/x11/Errors.h"
@@ -34,9 +35,6 @@ void SetProgramHints() {
     // SDL would otherwise drop a click that comes with the focus.
     Sdl().SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
 }
-
-// How long a focus loss waits for a gain elsewhere in the program before it deactivates it.
-constexpr std::uint64_t kFocusMoveGraceMs = 100;
 
 // Where the native window goes on the screen: the window manager draws the border and caption
 // around it, so it covers the part of the window inside them, menu bar and client area.
@@ -114,19 +112,13 @@ void SdlBackend::PollEvents() {
     MapPendingWindows();
     SDL_Event event;
     while (Sdl().PollEvent(&event)) Handle(event);
-    DeactivateIfFocusLeft();
+    focus_.DeactivateIfLeft(MonotonicMs());
 }
 
 // Shows what changed, then sleeps in SDL until an event arrives or the deadline passes.
 bool SdlBackend::WaitForEvents(std::optional<std::uint64_t> deadlineMs) {
     Present();
-    std::optional<std::uint64_t> wakeAt = deadlineMs;
-    if (deactivateAtMs_ && (!wakeAt || *deactivateAtMs_ < *wakeAt)) wakeAt = deactivateAtMs_;
-    int timeout = -1;
-    if (wakeAt) {
-        std::uint64_t now = MonotonicMs();
-        timeout = *wakeAt > now ? static_cast<int>(std::min<std::uint64_t>(*wakeAt - now, 1000000)) : 0;
-    }
+    const int timeout = WaitTimeoutMs(deadlineMs, focus_.DueAt(), MonotonicMs());
     SDL_Event event;
     if (timeout < 0 ? Sdl().WaitEvent(&event) : Sdl().WaitEventTimeout(&event, timeout)) Handle(event);
     PollEvents();
@@ -167,37 +159,11 @@ void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_EXPOSED:
         if (SDL_Window* sdl = SdlWindowOf(window)) PresentWindow(window, sdl, true);
         break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED: OnDesktopFocusGained(window); break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: OnDesktopFocusLost(window); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: focus_.Gained(window, Sdl().GetGlobalMouseState(nullptr, nullptr) != 0); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: focus_.Lost(window, MonotonicMs()); break;
     case SDL_WINDOWEVENT_MOVED: OnDesktopMoved(window, event.data1, event.data2); break;
     default: break;
     }
-}
-
-// The desktop gave a window the keyboard: the person clicked it, switched to it, or the window
-// manager carried out the program's own request. A window that a modal one disables hands the
-// activation to that one, as the classic platform does; a click is left to activate its window
-// when it arrives, so the window learns it was activated by the mouse.
-void SdlBackend::OnDesktopFocusGained(HWND window) {
-    desktopFocus_ = window;
-    deactivateAtMs_.reset();
-    const bool clicked = Sdl().GetGlobalMouseState(nullptr, nullptr) != 0;
-    if (clicked && IsWindowEnabled(window)) return;
-    DesktopActivated(window);
-}
-
-void SdlBackend::OnDesktopFocusLost(HWND window) {
-    if (desktopFocus_ != window) return;
-    desktopFocus_ = nullptr;
-    deactivateAtMs_ = MonotonicMs() + kFocusMoveGraceMs;
-}
-
-// Another program has the keyboard: the program's active window becomes inactive, its focus
-// window loses the focus, and the application hears it was deactivated.
-void SdlBackend::DeactivateIfFocusLeft() {
-    if (!deactivateAtMs_ || MonotonicMs() < *deactivateAtMs_) return;
-    deactivateAtMs_.reset();
-    if (!desktopFocus_) DesktopDeactivated();
 }
 
 // The window manager moved the native window: the window's outer rectangle goes with it.
@@ -252,7 +218,7 @@ void SdlBackend::DescribeToWindowManager(HWND window, SDL_Window* sdl) {
 void SdlBackend::OnWindowDestroyed(HWND window) {
     if (SDL_Window* sdl = SdlWindowOf(window)) Sdl().DestroyWindow(sdl);
     windows_.erase(window);
-    if (desktopFocus_ == window) desktopFocus_ = nullptr;
+    focus_.Forget(window);
     std::erase(pendingMaps_, window);
 }
 
@@ -278,12 +244,12 @@ void SdlBackend::MapPendingWindows() {
         if (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) Sdl().RestoreWindow(sdl);
         PresentWindow(window, sdl, true);
         // Activated while still hidden: the desktop learns it now that the window is there.
-        if (GetActiveWindow() == window && desktopFocus_ != window) ShowAsActive(window, sdl);
+        if (GetActiveWindow() == window && focus_.Window() != window) ShowAsActive(window, sdl);
     }
 }
 
 void SdlBackend::OnWindowActivated(HWND window) {
-    if (window == desktopFocus_) return;  // the desktop's own activation, or already shown so
+    if (window == focus_.Window()) return;  // the desktop's own activation, or already shown so
     if (SDL_Window* sdl = SdlWindowOf(window)) ShowAsActive(window, sdl);
 }
 
@@ -299,7 +265,7 @@ void SdlBackend::ShowAsActive(HWND window, SDL_Window* sdl) {
     Sdl().RaiseWindow(sdl);
     // Within the program the keyboard moves at once; from another program only the window
     // manager may take it, by the request below.
-    if (desktopFocus_) Sdl().SetWindowInputFocus(sdl);
+    if (focus_.Window()) Sdl().SetWindowInputFocus(sdl);
     std::vector<SDL_Window*> ours;
     for (const auto& [hwnd, native] : windows_) ours.push_back(native);
     x11::RequestActivation(sdl, ours);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "backends/Backend.h"
+#include "backends/DesktopFocus.h"
 
 namespace platform {
 struct Window;
@@ -49,9 +50,6 @@ private:
     void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void HandleMouse(Uint32 windowId, int x, int y, UINT message);
-    void OnDesktopFocusGained(HWND window);
-    void OnDesktopFocusLost(HWND window);
-    void DeactivateIfFocusLeft();
     void OnDesktopMoved(HWND window, int x, int y);
     void DescribeToWindowManager(HWND window, SDL_Window* sdl);
     void ShowAsActive(HWND window, SDL_Window* sdl);
@@ -64,12 +62,7 @@ private:
     SYSTEMTIME startLocalTime_{};
     std::map<HWND, SDL_Window*> windows_;
     bool mirroring_ = false;  // set while we move an SDL window ourselves, to ignore its echo
-    // The window the desktop gives the keyboard to, as its last focus event said; null while
-    // another program has it.
-    HWND desktopFocus_ = nullptr;
-    // When the desktop's focus left the program: losing it to another window of ours is told by
-    // a gain that follows at once, so the program is deactivated only if none came by then.
-    std::optional<std::uint64_t> deactivateAtMs_;
+    DesktopFocus focus_;
     // Windows shown but not yet mapped: a window is mapped when the program next looks for
     // messages, once its size, menu bar and first picture are settled, not at every step on the
     // way there.

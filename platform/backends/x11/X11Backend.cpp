@@ -116,20 +116,14 @@ void X11Backend::PollEvents() {
         XNextEvent(display_, &event);
         Handle(event);
     }
-    DeactivateIfFocusLeft();
+    focus_.DeactivateIfLeft(MonotonicMs());
 }
 
 // Shows what changed, then sleeps on the connection until an event arrives or the deadline
 // passes.
 bool X11Backend::WaitForEvents(std::optional<std::uint64_t> deadlineMs) {
     Present();
-    std::optional<std::uint64_t> wakeAt = deadlineMs;
-    if (deactivateAtMs_ && (!wakeAt || *deactivateAtMs_ < *wakeAt)) wakeAt = deactivateAtMs_;
-    int timeout = -1;
-    if (wakeAt) {
-        const std::uint64_t now = MonotonicMs();
-        timeout = *wakeAt > now ? static_cast<int>(std::min<std::uint64_t>(*wakeAt - now, 1000000)) : 0;
-    }
+    const int timeout = WaitTimeoutMs(deadlineMs, focus_.DueAt(), MonotonicMs());
     if (XPending(display_) == 0) {
         pollfd connection{ConnectionNumber(display_), POLLIN, 0};
         while (poll(&connection, 1, timeout) < 0 && errno == EINTR) {
@@ -191,7 +185,7 @@ void X11Backend::OnWindowDestroyed(HWND window) {
         XFlush(display_);
     }
     windows_.erase(window);
-    if (desktopFocus_ == window) desktopFocus_ = nullptr;
+    focus_.Forget(window);
     std::erase(pendingMaps_, window);
 }
 
@@ -220,13 +214,13 @@ void X11Backend::MapPendingWindows() {
         XMapRaised(display_, native->id);
         native->mapRequested = true;
         // Activated while still hidden: the desktop learns it once the window is there.
-        if (GetActiveWindow() == window && desktopFocus_ != window) native->activateWhenMapped = true;
+        if (GetActiveWindow() == window && focus_.Window() != window) native->activateWhenMapped = true;
     }
     XFlush(display_);
 }
 
 void X11Backend::OnWindowActivated(HWND window) {
-    if (window == desktopFocus_) return;  // the desktop's own activation, or already shown so
+    if (window == focus_.Window()) return;  // the desktop's own activation, or already shown so
     if (Native* native = NativeOf(window)) ShowAsActive(window, *native);
 }
 
@@ -248,7 +242,7 @@ void X11Backend::ShowAsActive(HWND window, Native& native) {
     }
     native.activateWhenMapped = false;
     XRaiseWindow(display_, native.id);
-    if (desktopFocus_) XSetInputFocus(display_, native.id, RevertToParent, CurrentTime);
+    if (focus_.Window()) XSetInputFocus(display_, native.id, RevertToParent, CurrentTime);
     x11::RequestActivation(display_, native.id, ProgramWindows());
 }
 

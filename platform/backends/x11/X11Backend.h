@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "backends/Backend.h"
+#include "backends/DesktopFocus.h"
 
 struct _XDisplay;
 union _XEvent;
@@ -54,9 +55,6 @@ public:
     _XDisplay* NativeDisplay() const { return display_; }
     unsigned long NativeWindowOf(HWND window) const;
 
-    // How long a focus loss waits for a gain elsewhere in the program before it deactivates it.
-    static constexpr std::uint64_t kFocusMoveGraceMs = 100;
-
 private:
     // What the backend keeps for each top-level window.
     struct Native {
@@ -78,9 +76,6 @@ private:
     void HandleMouse(HWND window, int x, int y, UINT message);
     void HandleClientMessage(HWND window, _XEvent& event);
     void HandleProperty(HWND window, _XEvent& event);
-    void OnDesktopFocusGained(HWND window);
-    void OnDesktopFocusLost(HWND window);
-    void DeactivateIfFocusLeft();
     void OnDesktopConfigured(HWND window);
     void Describe(HWND window, const Native& native);
     void SetTitle(unsigned long id, const std::wstring& text);
@@ -103,12 +98,7 @@ private:
     std::map<unsigned, unsigned long> cursors_;  // the X cursor of each cursor shape, made once
     unsigned long cursor_ = 0;
     bool mirroring_ = false;  // set while we move a window ourselves, to ignore its echo
-    // The window the desktop gives the keyboard to, as its last focus event said; null while
-    // another program has it.
-    HWND desktopFocus_ = nullptr;
-    // When the desktop's focus left the program: losing it to another window of ours is told by
-    // a gain that follows at once, so the program is deactivated only if none came by then.
-    std::optional<std::uint64_t> deactivateAtMs_;
+    DesktopFocus focus_;
     // Windows shown but not yet mapped: a window is mapped when the program next looks for
     // messages, once its size, menu bar and first picture are settled.
     std::vector<HWND> pendingMaps_;

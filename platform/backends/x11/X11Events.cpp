@@ -54,10 +54,13 @@ void X11Backend::Handle(XEvent& event) {
         if (event.xexpose.count == 0) PresentWindow(window, *native, true);
         break;
     case FocusIn:
-        if (IsFocusChange(event.xfocus)) OnDesktopFocusGained(window);
+        if (IsFocusChange(event.xfocus)) focus_.Gained(window, AnyButtonDown());
         break;
     case FocusOut:
-        if (IsFocusChange(event.xfocus)) OnDesktopFocusLost(window);
+        if (!IsFocusChange(event.xfocus)) break;
+        // The keys' releases will go to whoever has the keyboard now.
+        State().input.ReleaseHeldKeys();
+        focus_.Lost(window, MonotonicMs());
         break;
     case MapNotify:
         native->mapped = true;
@@ -121,32 +124,6 @@ bool X11Backend::AnyButtonDown() const {
     unsigned int mask = 0;
     XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &x, &y, &mask);
     return (mask & (Button1Mask | Button2Mask | Button3Mask | Button4Mask | Button5Mask)) != 0;
-}
-
-// The desktop gave a window the keyboard: the person clicked it, switched to it, or the window
-// manager carried out the program's own request. A window that a modal one disables hands the
-// activation to that one, as the classic platform does; a click is left to activate its window
-// when it arrives, so the window learns it was activated by the mouse.
-void X11Backend::OnDesktopFocusGained(HWND window) {
-    desktopFocus_ = window;
-    deactivateAtMs_.reset();
-    if (AnyButtonDown() && IsWindowEnabled(window)) return;
-    DesktopActivated(window);
-}
-
-void X11Backend::OnDesktopFocusLost(HWND window) {
-    State().input.ReleaseHeldKeys();
-    if (desktopFocus_ != window) return;
-    desktopFocus_ = nullptr;
-    deactivateAtMs_ = MonotonicMs() + kFocusMoveGraceMs;
-}
-
-// Another program has the keyboard: the program's active window becomes inactive, its focus
-// window loses the focus, and the application hears it was deactivated.
-void X11Backend::DeactivateIfFocusLeft() {
-    if (!deactivateAtMs_ || MonotonicMs() < *deactivateAtMs_) return;
-    deactivateAtMs_.reset();
-    if (!desktopFocus_) DesktopDeactivated();
 }
 
 // The window manager moved the native window: the window's outer rectangle goes with it.
