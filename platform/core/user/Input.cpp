@@ -1,18 +1,12 @@
 #include "user/Input.h"
 
-#include <cstdlib>
+#include <utility>
 
 #include "PlatformState.h"
-#include "user/Activation.h"
-#include "user/WindowTree.h"
 
 namespace platform {
 
 namespace {
-
-constexpr DWORD kDoubleClickMs = 500;
-constexpr int kDoubleClickWidth = 4;
-constexpr int kDoubleClickHeight = 4;
 
 DWORD Now() { return static_cast<DWORD>(CurrentBackend().MonotonicMs()); }
 
@@ -24,27 +18,6 @@ LPARAM KeyParam(UINT vk, bool down, bool wasDown, bool altDown) {
     if (wasDown) bits |= 1u << 30;
     if (!down) bits |= 1u << 31;
     return static_cast<LPARAM>(bits);
-}
-
-bool IsButtonDown(UINT message) {
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-}
-
-UINT ButtonKey(UINT message) {
-    switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: return VK_LBUTTON;
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: return VK_RBUTTON;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: return VK_MBUTTON;
-    default: return 0;
-    }
-}
-
-// The non-client form of a client mouse message.
-UINT NonClientOf(UINT message) { return message - WM_MOUSEMOVE + WM_NCMOUSEMOVE; }
-
-HWND GetAncestorParent(HWND hwnd) {
-    Window* w = FindWindow(hwnd);
-    return w && w->IsChild() ? w->parent : nullptr;
 }
 
 }  // namespace
@@ -79,7 +52,7 @@ void Input::QueueText(const std::wstring& text) {
     event.kind = InputEvent::Kind::Text;
     event.text = text;
     event.time = Now();
-    events_.push_back(event);
+    Enqueue(std::move(event));
 }
 
 std::wstring Input::CharactersFor(const MSG& msg) const {
@@ -111,7 +84,7 @@ void Input::QueueKey(UINT vk, bool down, bool textDriven) {
     event.controlDown = async_.IsDown(VK_CONTROL);
     event.textDriven = textDriven;
     event.time = Now();
-    events_.push_back(event);
+    Enqueue(std::move(event));
 }
 
 void Input::ReleaseHeldKeys() {
@@ -120,17 +93,6 @@ void Input::ReleaseHeldKeys() {
         if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) continue;
         if (async_.IsDown(vk)) QueueKey(vk, false, true);
     }
-}
-
-void Input::QueueMouse(UINT message, POINT screen, HWND topLevel) {
-    if (UINT key = ButtonKey(message)) async_.Apply(key, IsButtonDown(message));
-    InputEvent event;
-    event.kind = InputEvent::Kind::Mouse;
-    event.mouseMessage = message;
-    event.screen = screen;
-    event.topLevel = topLevel;
-    event.time = Now();
-    events_.push_back(event);
 }
 
 bool Input::TryHotKey(UINT vk, bool isRepeat) {
@@ -147,39 +109,60 @@ bool Input::TryHotKey(UINT vk, bool isRepeat) {
 }
 
 std::optional<MSG> Input::Take(HWND window, UINT first, UINT last, bool remove) {
-    while (!events_.empty()) {
-        InputEvent event = events_.front();
-        std::optional<MSG> msg = event.kind == InputEvent::Kind::Key    ? KeyMessage(event)
-                                 : event.kind == InputEvent::Kind::Text ? TextMessage(event)
-                                                                        : MouseMessage(event, false);
+    for (std::size_t i = 0; i < events_.size();) {
+        const InputEvent event = events_[i];
+        std::optional<MouseRoute> route;
+        std::optional<MSG> msg;
+        if (event.kind == InputEvent::Kind::Mouse) {
+            // Asking the window where the point is runs its code, which may take input itself.
+            route = RouteMouse(event);
+            std::optional<std::size_t> still = IndexOf(event.serial);
+            if (!still) continue;
+            i = *still;
+            if (route) msg = route->msg;
+        } else {
+            msg = event.kind == InputEvent::Kind::Key ? KeyMessage(event) : TextMessage(event);
+        }
         if (!msg) {  // nobody to receive it
-            events_.pop_front();
+            events_.erase(events_.begin() + static_cast<std::ptrdiff_t>(i));
             if (event.kind == InputEvent::Kind::Key) sync_.Apply(event.vk, event.down);
             continue;
         }
-        if (!PassesFilter(*msg, window, first, last)) return std::nullopt;
+        // What the filter does not want stays queued, and later input may still be taken.
+        if (!PassesFilter(*msg, window, first, last)) {
+            ++i;
+            continue;
+        }
         if (!remove) return msg;
-        events_.pop_front();
+        events_.erase(events_.begin() + static_cast<std::ptrdiff_t>(i));
         if (event.kind == InputEvent::Kind::Key) {
             sync_.Apply(event.vk, event.down);
             lastKey_ = {msg->hwnd, msg->lParam, msg->time, event.textDriven, event.text};
             return msg;
         }
         if (event.kind == InputEvent::Kind::Text) {
-            // One character per message; the rest waits at the front of the queue.
+            // One character per message; the rest keeps its place in the queue.
             if (event.text.size() > 1) {
                 InputEvent rest = event;
                 rest.text.erase(0, 1);
-                events_.push_front(rest);
+                events_.insert(events_.begin() + static_cast<std::ptrdiff_t>(i), rest);
             }
             return msg;
         }
-        cursor_ = event.screen;
-        if (UINT key = ButtonKey(event.mouseMessage)) sync_.Apply(key, IsButtonDown(event.mouseMessage));
-        msg = MouseMessage(event, true);
-        if (msg) return msg;
+        if (auto taken = AcceptMouse(event, *route)) return taken;
     }
     return std::nullopt;
+}
+
+std::optional<std::size_t> Input::IndexOf(std::uint64_t serial) const {
+    for (std::size_t i = 0; i < events_.size(); ++i)
+        if (events_[i].serial == serial) return i;
+    return std::nullopt;
+}
+
+void Input::Enqueue(InputEvent event) {
+    event.serial = ++lastSerial_;
+    events_.push_back(std::move(event));
 }
 
 std::optional<MSG> Input::TextMessage(const InputEvent& event) const {
@@ -201,78 +184,6 @@ std::optional<MSG> Input::KeyMessage(const InputEvent& event) const {
     if ((alt && !control) || event.vk == VK_F10) system = true;
     UINT message = event.down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
     return MSG{target, message, GenericKeyOf(event.vk), event.keyParam, event.time, cursor_};
-}
-
-// Routes a mouse event to the window under the point. With `remove`, the retrieval's side
-// effects happen: WM_MOUSEACTIVATE on a press over an inactive window, WM_SETCURSOR, the
-// double-click bookkeeping. Returns nothing when the message is eaten.
-std::optional<MSG> Input::MouseMessage(const InputEvent& event, bool remove) {
-    if (HWND capture = State().capture; capture && IsWindow(capture)) {
-        // The capturing window hears everything, in its own client coordinates.
-        POINT client = event.screen;
-        ScreenToClient(capture, &client);
-        return MSG{capture, event.mouseMessage, MouseKeyFlags(), MAKELPARAM(client.x, client.y), event.time,
-                   event.screen};
-    }
-    HWND target = DeepestChildAt(event.topLevel, event.screen);
-    if (!target || !IsWindowEnabled(target)) return std::nullopt;
-    LPARAM screenParam = MAKELPARAM(event.screen.x, event.screen.y);
-    LRESULT hit = remove ? SendMessageW(target, WM_NCHITTEST, 0, screenParam) : HTCLIENT;
-    // A window that calls itself transparent here passes the mouse to the one beneath: its parent.
-    while (remove && hit == HTTRANSPARENT && IsWindow(target) && GetAncestorParent(target)) {
-        target = GetAncestorParent(target);
-        hit = SendMessageW(target, WM_NCHITTEST, 0, screenParam);
-    }
-    if (remove && !IsWindow(target)) return std::nullopt;
-    UINT message = event.mouseMessage;
-    if (remove && IsButtonDown(message)) {
-        HWND top = RootOf(target);
-        if (top != State().active) {
-            LRESULT how = SendMessageW(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
-                                       MAKELPARAM(hit, message));
-            if (how == MA_ACTIVATE || how == MA_ACTIVATEANDEAT) SetActive(top, true, true);
-            if (how == MA_ACTIVATEANDEAT || how == MA_NOACTIVATEANDEAT) return std::nullopt;
-            if (!IsWindow(target)) return std::nullopt;
-        }
-    }
-    if (remove) {
-        underPointer_ = target;
-        State().tracking.OnPointer(target, event.screen, CurrentBackend().MonotonicMs());
-        SendMessageW(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(hit, message));
-        if (!IsWindow(target)) return std::nullopt;
-    }
-    if (hit != HTCLIENT) {
-        return MSG{target, NonClientOf(message), static_cast<WPARAM>(hit), screenParam, event.time, event.screen};
-    }
-    message = DoubleClickOf(target, message, event.screen, event.time, remove);
-    POINT client = event.screen;
-    ScreenToClient(target, &client);
-    return MSG{target, message, MouseKeyFlags(), MAKELPARAM(client.x, client.y), event.time, event.screen};
-}
-
-UINT Input::DoubleClickOf(HWND target, UINT message, POINT screen, DWORD time, bool remove) {
-    if (!IsButtonDown(message)) return message;
-    Window* window = FindWindow(target);
-    bool wantsDouble = window && (window->windowClass->style & CS_DBLCLKS);
-    bool isDouble = wantsDouble && lastPress_.window == target && lastPress_.message == message &&
-                    time - lastPress_.time <= kDoubleClickMs &&
-                    std::abs(screen.x - lastPress_.screen.x) <= kDoubleClickWidth / 2 &&
-                    std::abs(screen.y - lastPress_.screen.y) <= kDoubleClickHeight / 2;
-    if (remove) {
-        // After a double click the next press starts a new pair.
-        lastPress_ = isDouble ? LastPress{} : LastPress{target, message, screen, time};
-    }
-    return isDouble ? message + (WM_LBUTTONDBLCLK - WM_LBUTTONDOWN) : message;
-}
-
-WPARAM Input::MouseKeyFlags() const {
-    WPARAM flags = 0;
-    if (sync_.IsDown(VK_LBUTTON)) flags |= MK_LBUTTON;
-    if (sync_.IsDown(VK_RBUTTON)) flags |= MK_RBUTTON;
-    if (sync_.IsDown(VK_MBUTTON)) flags |= MK_MBUTTON;
-    if (sync_.IsDown(VK_SHIFT)) flags |= MK_SHIFT;
-    if (sync_.IsDown(VK_CONTROL)) flags |= MK_CONTROL;
-    return flags;
 }
 
 SHORT Input::KeyState(int vk) const {

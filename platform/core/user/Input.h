@@ -32,6 +32,7 @@ struct InputEvent {
     POINT screen{};
     HWND topLevel = nullptr;
     DWORD time = 0;
+    std::uint64_t serial = 0;  // which event this is, kept while the queue changes around it
 };
 
 class Input {
@@ -48,8 +49,9 @@ public:
     // told to whoever has the keyboard now.
     void ReleaseHeldKeys();
 
-    // The message the oldest input event makes, if it passes the filters; with `remove` the
-    // event leaves the queue and the thread's key state follows it.
+    // The message of the oldest input event whose message passes the filters; events before it
+    // that do not stay queued. With `remove` the event leaves the queue and the thread's key
+    // state follows it.
     std::optional<MSG> Take(HWND window, UINT first, UINT last, bool remove);
     bool HasPending() const { return !events_.empty(); }
 
@@ -69,12 +71,27 @@ private:
 
     std::optional<MSG> KeyMessage(const InputEvent& event) const;
     std::optional<MSG> TextMessage(const InputEvent& event) const;
-    std::optional<MSG> MouseMessage(const InputEvent& event, bool remove);
+    // A mouse event's message as the window under the point makes it, asked with WM_NCHITTEST:
+    // a non-client message off the client area, a double click where one counts. Nothing when
+    // nobody can receive it.
+    struct MouseRoute {
+        MSG msg{};
+        LRESULT hit = HTCLIENT;
+        bool captured = false;
+    };
+    std::optional<MouseRoute> RouteMouse(const InputEvent& event);
+    // Taking a routed mouse event: the pointer and buttons follow it, and the window is told
+    // (WM_MOUSEACTIVATE on a press over an inactive window, WM_SETCURSOR). Nothing when the
+    // message is eaten on the way.
+    std::optional<MSG> AcceptMouse(const InputEvent& event, MouseRoute route);
     bool TryHotKey(UINT vk, bool isRepeat);
-    UINT DoubleClickOf(HWND target, UINT message, POINT screen, DWORD time, bool remove);
+    UINT DoubleClickOf(HWND target, LRESULT hit, const InputEvent& event, bool remove);
     WPARAM MouseKeyFlags() const;
+    void Enqueue(InputEvent event);
+    std::optional<std::size_t> IndexOf(std::uint64_t serial) const;
 
     std::deque<InputEvent> events_;
+    std::uint64_t lastSerial_ = 0;
     KeyTable async_;
     KeyTable sync_;
     POINT cursor_{};

@@ -140,6 +140,75 @@ TEST_F(InputTest, SecondQuickClickIsADoubleClickForClassesThatAskForIt) {
     EXPECT_EQ(downs, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN, WM_LBUTTONDOWN}));
 }
 
+// A window whose top 50 pixels answer as a caption, as a program's own frame would.
+LRESULT CALLBACK CaptionTopProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCHITTEST) {
+        Log().Add({hwnd, message, wParam, lParam});
+        POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ScreenToClient(hwnd, &p);
+        return p.y < 50 ? HTCAPTION : HTCLIENT;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// Measured against the reference platform: the filter sees the message the hit test makes, a
+// message it refuses stays queued without holding back later input, and a peek that leaves the
+// message queued still asks the window where the point is.
+TEST_F(InputTest, MessageFiltersApplyToTheMessageTheHitTestMakes) {
+    struct Case {
+        const char* what;
+        bool onCaption;
+        bool thenKey;
+        UINT first, last;
+        UINT flags;
+        UINT got;  // 0: nothing
+        std::vector<UINT> left;
+    };
+    const Case cases[] = {
+        {"caption click, client filter", true, false, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE, 0,
+         {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP}},
+        {"caption click, non-client filter", true, false, WM_NCLBUTTONUP, WM_NCLBUTTONUP, PM_REMOVE, WM_NCLBUTTONUP,
+         {WM_NCLBUTTONDOWN}},
+        {"key after a click", true, true, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE, WM_KEYDOWN,
+         {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_KEYUP}},
+        {"client click, release only", false, false, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE, WM_LBUTTONUP,
+         {WM_LBUTTONDOWN}},
+        {"client click, peek only", false, false, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE, WM_LBUTTONDOWN,
+         {WM_LBUTTONDOWN, WM_LBUTTONUP}},
+    };
+    HWND framed = CreateWindowExW(0, RegisterProcClass(L"CaptionTop", CaptionTopProc), L"", WS_POPUP | WS_VISIBLE,
+                                  100, 100, 200, 200, nullptr, nullptr, nullptr, nullptr);
+    SetFocus(framed);
+    for (const Case& c : cases) {
+        Backend().PumpUntilIdle();
+        Backend().AdvanceClock(1000);  // no double clicks between cases
+        Backend().Click(framed, 50, c.onCaption ? 10 : 100);
+        if (c.thenKey) Backend().PressKey('A');
+        Log().Clear();
+        MSG msg{};
+        BOOL found = PeekMessageW(&msg, nullptr, c.first, c.last, c.flags);
+        EXPECT_EQ(found ? msg.message : 0u, c.got) << c.what;
+        EXPECT_GE(Log().Count(WM_NCHITTEST, framed), 1) << c.what << ": the window is asked where the point is";
+        std::vector<UINT> left;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message != WM_PAINT) left.push_back(msg.message);
+        EXPECT_EQ(left, c.left) << c.what;
+    }
+}
+
+TEST_F(InputTest, QuickClicksOnACaptionMakeANonClientDoubleClickWhateverTheClass) {
+    HWND framed = CreateWindowExW(0, RegisterProcClass(L"CaptionTop", CaptionTopProc), L"", WS_POPUP | WS_VISIBLE,
+                                  100, 100, 200, 200, nullptr, nullptr, nullptr, nullptr);
+    Backend().PumpUntilIdle();
+    Backend().Click(framed, 50, 10);
+    Backend().AdvanceClock(100);
+    Backend().Click(framed, 50, 10);
+    std::vector<UINT> got;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCMBUTTONDBLCLK, PM_REMOVE)) got.push_back(msg.message);
+    EXPECT_EQ(got, (std::vector<UINT>{WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK, WM_NCLBUTTONUP}));
+}
+
 TEST_F(InputTest, DisabledWindowsGetNoMouseInput) {
     EnableWindow(child_, FALSE);
     Log().Clear();
