@@ -94,6 +94,9 @@ std::unique_ptr<SdlBackend> SdlBackend::Open() {
 
 SdlBackend::~SdlBackend() {
     for (auto& [hwnd, sdl] : windows_) Sdl().DestroyWindow(sdl);
+    // The cursors belong to the video subsystem and would dangle once it is gone.
+    for (SDL_Cursor* shape : cursors_)
+        if (shape) Sdl().FreeCursor(shape);
     Sdl().QuitSubSystem(SDL_INIT_VIDEO);
 }
 
@@ -305,18 +308,20 @@ void SdlBackend::OnCursorChanged(HCURSOR cursor) {
     const IconObject* object = State().cursors.Find(cursor);
     SDL_SystemCursor kind = SDL_SYSTEM_CURSOR_ARROW;
     if (object) {
+        using namespace systemcursor;
         switch (object->systemId) {
-        case 32513: kind = SDL_SYSTEM_CURSOR_IBEAM; break;
-        case 32514: kind = SDL_SYSTEM_CURSOR_WAIT; break;
-        case 32515: kind = SDL_SYSTEM_CURSOR_CROSSHAIR; break;
-        case 32649: kind = SDL_SYSTEM_CURSOR_HAND; break;
-        case 32648: kind = SDL_SYSTEM_CURSOR_NO; break;
+        case kIBeam: kind = SDL_SYSTEM_CURSOR_IBEAM; break;
+        case kWait: kind = SDL_SYSTEM_CURSOR_WAIT; break;
+        case kCross: kind = SDL_SYSTEM_CURSOR_CROSSHAIR; break;
+        case kHand: kind = SDL_SYSTEM_CURSOR_HAND; break;
+        case kNo: kind = SDL_SYSTEM_CURSOR_NO; break;
+        case kSizeAll: kind = SDL_SYSTEM_CURSOR_SIZEALL; break;
         default: break;
         }
     }
-    static SDL_Cursor* cursors[SDL_NUM_SYSTEM_CURSORS] = {};
-    if (!cursors[kind]) cursors[kind] = Sdl().CreateSystemCursor(kind);
-    if (cursors[kind]) Sdl().SetCursor(cursors[kind]);
+    SDL_Cursor*& shape = cursors_[kind];
+    if (!shape) shape = Sdl().CreateSystemCursor(kind);
+    if (shape) Sdl().SetCursor(shape);
 }
 
 void SdlBackend::Present() {

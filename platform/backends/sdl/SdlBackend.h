@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <chrono>
 #include <map>
 #include <memory>
@@ -67,6 +68,8 @@ private:
     // messages, once its size, menu bar and first picture are settled, not at every step on the
     // way there.
     std::vector<HWND> pendingMaps_;
+    // The system cursors made so far, one per shape, freed with the backend.
+    std::array<SDL_Cursor*, SDL_NUM_SYSTEM_CURSORS> cursors_{};
 };
 
 // Replaces the backend and all platform state with a real display; false (and the headless

@@ -12,7 +12,7 @@ namespace platform::sdl {
 
 #define ASTROVEX_SDL_FUNCTIONS(X)                                                                          \
     X(BuildAudioCVT) X(CloseAudioDevice) X(ConvertAudio) X(CreateRGBSurfaceWithFormatFrom)                 \
-    X(CreateSystemCursor) X(CreateWindow) X(DestroyWindow) X(FreeSurface) X(FreeWAV)                       \
+    X(CreateSystemCursor) X(CreateWindow) X(DestroyWindow) X(FreeCursor) X(FreeSurface) X(FreeWAV)                       \
     X(GameControllerClose) X(GameControllerEventState) X(GameControllerGetAxis) X(GameControllerGetButton) \
     X(GameControllerGetJoystick) X(GameControllerHasAxis) X(GameControllerHasButton) X(GameControllerOpen) \
     X(GetAudioDeviceStatus) X(GetCurrentVideoDriver) X(GetDisplayBounds) X(GetError) X(GetGlobalMouseState) \

@@ -13,6 +13,7 @@
 
 #include "backends/x11/WindowHints.h"
 #include "kernel/Utf8.h"
+#include "user/Cursors.h"
 
 namespace platform::x11 {
 
@@ -149,12 +150,14 @@ void SetIcon(Display* display, ::Window window, const std::uint32_t* pixels, int
 }
 
 unsigned CursorShapeOf(int systemCursorId) {
+    using namespace systemcursor;
     switch (systemCursorId) {
-    case 32513: return XC_xterm;     // IDC_IBEAM
-    case 32514: return XC_watch;     // IDC_WAIT
-    case 32515: return XC_crosshair; // IDC_CROSS
-    case 32649: return XC_hand2;     // IDC_HAND
-    case 32648: return XC_X_cursor;  // IDC_NO
+    case kIBeam: return XC_xterm;
+    case kWait: return XC_watch;
+    case kCross: return XC_crosshair;
+    case kHand: return XC_hand2;
+    case kNo: return XC_X_cursor;
+    case kSizeAll: return XC_fleur;
     default: return XC_left_ptr;
     }
 }

@@ -8,7 +8,8 @@ namespace platform {
 
 namespace {
 
-constexpr int kSystemCursors[] = {32512, 32513, 32514, 32515, 32646, 32648, 32649};
+using namespace systemcursor;
+constexpr int kSystemCursors[] = {kArrow, kIBeam, kWait, kCross, kSizeAll, kNo, kHand};
 constexpr int kSystemIcons[] = {32512, 32513, 32514, 32515, 32516};
 
 bool Known(int id, bool cursor) {
