@@ -1,7 +1,6 @@
 // The program's entry on Linux: the real display is opened, the program's icon becomes its
 // resource, and the game runs as it does from WinMain on Windows.
-#include "backends/IconFiles.h"
-#include "backends/ProgramEntry.h"
+#include "ProgramEntry.h"
 #include "game/FormMain.h"
 #include "game/StartUp.h"
 #include "game/program/GameIcon.h"

@@ -1,4 +1,4 @@
-#include "backends/ProgramEntry.h"
+#include "ProgramEntry.h"
 #include "backends/sdl/SdlLibrary.h"
 
 #include <SDL.h>

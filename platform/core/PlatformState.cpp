@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "backends/headless/HeadlessBackend.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 
 #include "HandleTable.h"
 #include "Window.h"
-#include "backends/Backend.h"
+#include "backend/Backend.h"
 #include "gdi/GdiState.h"
 #include "user/Caret.h"
 #include "user/Cursors.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "backends/ProgramEntry.h"
+#include "ProgramEntry.h"
 #include "tests/showcase/EventLog.h"
 #include "tests/showcase/ShowcaseForm.h"
 #include "toolkit/elements/MessageLoop.h"

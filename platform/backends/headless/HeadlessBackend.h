@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "backends/Backend.h"
+#include "Backend.h"
 
 namespace platform {
 

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "backends/Backend.h"
+#include "Backend.h"
 #include "backends/DesktopFocus.h"
 
 namespace platform {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "backends/Backend.h"
+#include "Backend.h"
 #include "backends/DesktopFocus.h"
 
 struct _XDisplay;

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "PlatformApi.h"
-#include "backends/Backend.h"
+#include "backend/Backend.h"
 
 namespace {
 

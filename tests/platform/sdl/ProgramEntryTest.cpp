@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "HeadlessTest.h"
-#include "backends/ProgramEntry.h"
+#include "ProgramEntry.h"
 #include "backends/sdl/SdlBackend.h"
 
 namespace {

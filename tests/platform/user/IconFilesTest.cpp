@@ -7,7 +7,7 @@
 
 #include "HeadlessTest.h"
 #include "PlatformState.h"
-#include "backends/IconFiles.h"
+#include "ProgramEntry.h"
 
 namespace {
 

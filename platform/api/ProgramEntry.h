@@ -1,8 +1,12 @@
-// How a program starts on the real display. On Windows the system opens the display and calls
-// the program's entry itself; here the program's `main` hands its entry to RunOnDisplay, which
-// opens the display first and tells the person plainly when there is none.
+// How a program starts on the real display, and what it carries. On Windows the system opens
+// the display and calls the program's entry itself, and the resource compiler puts the
+// program's icons in its executable; here the program's `main` hands its entry to
+// RunOnDisplay, which opens the display first and tells the person plainly when there is none,
+// and hands over the bytes of its icon file, which the build embedded.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 #include "PlatformApi.h"
@@ -25,5 +29,10 @@ HINSTANCE ProgramInstance();
 // writes one line to `errors` ("<programName>: cannot open a display (<reason>): ..."), leaves
 // the headless platform in place, and returns kNoDisplayExitCode without running the entry.
 int RunOnDisplay(const char* programName, ProgramEntryPoint entry, std::FILE* errors = stderr);
+
+// Registers the largest 32-bit picture of an icon file (.ico) as the program's icon resource
+// `id`. False, and nothing registered, when the bytes are no such file: every size and offset
+// in them is checked, as they come from outside the platform.
+bool RegisterIconFile(int id, const std::uint8_t* bytes, std::size_t size);
 
 }  // namespace platform

@@ -1,4 +1,4 @@
-#include "backends/IconFiles.h"
+#include "ProgramEntry.h"
 
 #include <optional>
 #include <vector>
