@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "user/Activation.h"
+#include "DesktopInput.h"
 
 namespace platform {
 
@@ -17,7 +17,7 @@ void DesktopFocus::Gained(HWND window, bool buttonDown) {
     window_ = window;
     deactivateAtMs_.reset();
     if (buttonDown && IsWindowEnabled(window)) return;
-    DesktopActivated(window);
+    desktop::Activated(window);
 }
 
 void DesktopFocus::Lost(HWND window, std::uint64_t nowMs) {
@@ -35,7 +35,7 @@ void DesktopFocus::Forget(HWND window) {
 void DesktopFocus::DeactivateIfLeft(std::uint64_t nowMs) {
     if (!deactivateAtMs_ || nowMs < *deactivateAtMs_) return;
     deactivateAtMs_.reset();
-    if (!window_) DesktopDeactivated();
+    if (!window_) desktop::Deactivated();
 }
 
 int WaitTimeoutMs(std::optional<std::uint64_t> first, std::optional<std::uint64_t> second, std::uint64_t nowMs) {

@@ -29,6 +29,8 @@ void ResetState(std::unique_ptr<Backend> backend) {
     StatePointer() = std::move(fresh);
 }
 
+void InstallBackend(std::unique_ptr<Backend> backend) { ResetState(std::move(backend)); }
+
 Backend& CurrentBackend() { return *State().backend; }
 
 std::optional<std::uint64_t> RunSystemEvents() {

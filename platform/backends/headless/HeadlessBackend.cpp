@@ -2,10 +2,8 @@
 
 #include <algorithm>
 
-#include "PlatformState.h"
-#include "gdi/WindowSurfaces.h"
-#include "user/Activation.h"
-#include "user/WindowTree.h"
+#include "DesktopInput.h"
+#include "DesktopWindows.h"
 
 namespace platform {
 
@@ -26,7 +24,7 @@ UINT DownMessage(MouseButton button) {
 void QueueMouseAt(HWND window, int x, int y, UINT message) {
     POINT screen{x, y};
     if (!ClientToScreen(window, &screen)) return;
-    State().input.QueueMouse(message, screen, RootOf(window));
+    desktop::PointerEvent(message, screen, desktop::RootOf(window));
 }
 
 }  // namespace
@@ -52,16 +50,16 @@ void HeadlessBackend::AdvanceClock(std::uint64_t ms) {
     RunScriptDueBy(nowMs_);
 }
 
-void HeadlessBackend::KeyDown(UINT vk) { State().input.QueueKey(vk, true); }
+void HeadlessBackend::KeyDown(UINT vk) { desktop::KeyChanged(vk, true); }
 
-void HeadlessBackend::KeyUp(UINT vk) { State().input.QueueKey(vk, false); }
+void HeadlessBackend::KeyUp(UINT vk) { desktop::KeyChanged(vk, false); }
 
 void HeadlessBackend::PressKey(UINT vk) {
     KeyDown(vk);
     KeyUp(vk);
 }
 
-void HeadlessBackend::TypeText(const std::wstring& text) { State().input.QueueText(text); }
+void HeadlessBackend::TypeText(const std::wstring& text) { desktop::TextTyped(text); }
 
 void HeadlessBackend::MouseMove(HWND window, int x, int y) { QueueMouseAt(window, x, y, WM_MOUSEMOVE); }
 
@@ -78,55 +76,46 @@ void HeadlessBackend::Click(HWND window, int x, int y, MouseButton button) {
     MouseUp(window, x, y, button);
 }
 
-void HeadlessBackend::PressCloseButton(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+void HeadlessBackend::PressCloseButton(HWND window) { desktop::CloseRequested(window); }
 
 void HeadlessBackend::SwitchToWindow(HWND window) {
     desktopActive_ = window;
-    DesktopActivated(window);
+    desktop::Activated(window);
 }
 
 void HeadlessBackend::SwitchToAnotherProgram() {
     desktopActive_ = nullptr;
-    DesktopDeactivated();
+    desktop::Deactivated();
 }
 
 void HeadlessBackend::OnWindowDestroyed(HWND window) {
     if (desktopActive_ == window) desktopActive_ = nullptr;
 }
 
-void HeadlessBackend::CoverAndUncover(HWND window, COLORREF covering) {
-    const Surface surface = WindowSurface(window);
-    if (!surface.Valid()) return;
-    const std::uint32_t pixel = PixelOf(covering);
-    for (int y = surface.clip.top; y < surface.clip.bottom; ++y)
-        std::fill_n(surface.At(surface.clip.left, y), surface.clip.right - surface.clip.left, pixel);
-    surface.Touch(surface.clip);
-    InvalidateRect(window, nullptr, TRUE);
-}
+void HeadlessBackend::CoverAndUncover(HWND window, COLORREF covering) { desktop::Overdrawn(window, covering); }
 
 COLORREF HeadlessBackend::WindowPixel(HWND window, int x, int y) const {
-    return platform::WindowPixel(window, x, y).value_or(CLR_INVALID);
+    return desktop::ClientPixel(window, x, y).value_or(CLR_INVALID);
 }
 
 bool HeadlessBackend::WindowImage(HWND window, int& width, int& height, std::vector<std::uint32_t>& pixels) const {
-    Window* top = FindWindow(RootOf(window));
-    if (!top || !MakeWindowPixels(*top)) return false;
-    RECT area = ScreenRectOf(*top);
+    const std::optional<desktop::TopLevel> top = desktop::TopLevelOf(desktop::RootOf(window));
+    if (!top || !desktop::PixelsOf(desktop::RootOf(window))) return false;
+    const RECT area = top->outer;
     width = area.right - area.left;
     height = area.bottom - area.top;
     pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
     // What the screen shows there: every visible top-level window, the bottom one first, so
     // a drop-down menu or a message box over the window is in the picture.
-    const std::vector<HWND>& order = State().topLevels;
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        Window* w = FindWindow(*it);
-        if (!w || !w->IsVisibleFlag() || !MakeWindowPixels(*w)) continue;
-        RECT outer = ScreenRectOf(*w), overlap;
-        if (!IntersectRect(&overlap, &outer, &area)) continue;
+    for (HWND other : desktop::TopLevelsFromBottom()) {
+        const std::optional<desktop::TopLevel> facts = desktop::TopLevelOf(other);
+        const std::optional<desktop::WindowPixels> shown = desktop::PixelsOf(other);
+        RECT overlap;
+        if (!facts || !shown || !IntersectRect(&overlap, &facts->outer, &area)) continue;
+        const RECT& outer = facts->outer;
         for (int y = overlap.top; y < overlap.bottom; ++y)
-            std::copy_n(w->pixels.begin() + (y - outer.top) * w->pixelsWidth + (overlap.left - outer.left),
-                        overlap.right - overlap.left,
-                        pixels.begin() + (y - area.top) * width + (overlap.left - area.left));
+            std::copy_n(shown->pixels + (y - outer.top) * shown->width + (overlap.left - outer.left),
+                        overlap.right - overlap.left, pixels.begin() + (y - area.top) * width + (overlap.left - area.left));
     }
     return true;
 }
@@ -157,7 +146,7 @@ void HeadlessBackend::RunFor(std::uint64_t ms) {
     for (;;) {
         PumpUntilIdle();
         if (quitCount_ != quitsBefore) return;
-        std::optional<std::uint64_t> next = State().timers.NextDue();
+        std::optional<std::uint64_t> next = desktop::NextTimerDue();
         std::optional<std::uint64_t> script = NextScriptTime();
         if (script && (!next || *script < *next)) next = script;
         if (!next || *next > end) break;
@@ -185,7 +174,7 @@ std::optional<std::uint64_t> HeadlessBackend::NextScriptTime() const {
 HeadlessBackend& InstallHeadlessBackend(HeadlessOptions options) {
     auto backend = std::make_unique<HeadlessBackend>(options);
     HeadlessBackend& installed = *backend;
-    ResetState(std::move(backend));
+    InstallBackend(std::move(backend));
     return installed;
 }
 

@@ -8,17 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "PlatformState.h"
-#include "gdi/WindowSurfaces.h"
+#include "DesktopInput.h"
+#include "DesktopWindows.h"
+#include "Utf8.h"
 #include "backends/DesktopFocus.h"
 #include "backends/LocalTime.h"
 #include "backends/sdl/SdlKeys.h"
 #include "backends/x11/Errors.h"
 #include "backends/sdl/X11WindowHints.h"
-#include "kernel/Utf8.h"
-#include "user/Activation.h"
-#include "user/NonClient.h"
-#include "user/WindowTree.h"
 
 namespace platform {
 
@@ -38,10 +35,9 @@ void SetProgramHints() {
 
 // Where the native window goes on the screen: the window manager draws the border and caption
 // around it, so it covers the part of the window inside them, menu bar and client area.
-SDL_Rect NativeRectOf(const Window& w) {
-    const RECT area = nonclient::DesktopArea(w);
-    return {w.rect.left + area.left, w.rect.top + area.top, std::max(1, int(area.right - area.left)),
-            std::max(1, int(area.bottom - area.top))};
+SDL_Rect NativeRectOf(const desktop::TopLevel& w) {
+    const RECT& shown = w.shown;
+    return {shown.left, shown.top, std::max(1, int(shown.right - shown.left)), std::max(1, int(shown.bottom - shown.top))};
 }
 
 // With no display reachable SDL falls back to drivers that show nothing at all; a program started
@@ -129,12 +125,11 @@ bool SdlBackend::WaitForEvents(std::optional<std::uint64_t> deadlineMs) {
 }
 
 void SdlBackend::Handle(const SDL_Event& event) {
-    Input& input = State().input;
     switch (event.type) {
     case SDL_KEYDOWN: case SDL_KEYUP:
-        if (UINT vk = sdl::VirtualKeyOf(event.key.keysym)) input.QueueKey(vk, event.type == SDL_KEYDOWN, true);
+        if (UINT vk = sdl::VirtualKeyOf(event.key.keysym)) desktop::KeyChanged(vk, event.type == SDL_KEYDOWN, true);
         break;
-    case SDL_TEXTINPUT: input.QueueText(WideOfUtf8(event.text.text).value_or(std::wstring())); break;
+    case SDL_TEXTINPUT: desktop::TextTyped(WideOfUtf8(event.text.text).value_or(std::wstring())); break;
     case SDL_MOUSEMOTION: HandleMouse(event.motion.windowID, event.motion.x, event.motion.y, WM_MOUSEMOVE); break;
     case SDL_MOUSEBUTTONDOWN: case SDL_MOUSEBUTTONUP:
         HandleMouse(event.button.windowID, event.button.x, event.button.y,
@@ -148,17 +143,16 @@ void SdlBackend::Handle(const SDL_Event& event) {
 
 void SdlBackend::HandleMouse(Uint32 windowId, int x, int y, UINT message) {
     HWND window = WindowOf(windowId);
-    Window* w = FindWindow(window);
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
     if (!w) return;
-    const SDL_Rect native = NativeRectOf(*w);
-    State().input.QueueMouse(message, {native.x + x, native.y + y}, window);
+    desktop::PointerEvent(message, {w->shown.left + x, w->shown.top + y}, window);
 }
 
 void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
     HWND window = WindowOf(event.windowID);
     if (!window) return;
     switch (event.event) {
-    case SDL_WINDOWEVENT_CLOSE: PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case SDL_WINDOWEVENT_CLOSE: desktop::CloseRequested(window); break;
     case SDL_WINDOWEVENT_EXPOSED:
         if (SDL_Window* sdl = SdlWindowOf(window)) PresentWindow(window, sdl, true);
         break;
@@ -171,11 +165,10 @@ void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
 
 // The window manager moved the native window: the window's outer rectangle goes with it.
 void SdlBackend::OnDesktopMoved(HWND window, int x, int y) {
-    Window* w = FindWindow(window);
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
     if (!w || mirroring_) return;
-    const RECT area = nonclient::DesktopArea(*w);
     mirroring_ = true;
-    SetWindowPos(window, nullptr, x - area.left, y - area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    desktop::MovedBy(window, {w->outer.left + x - w->shown.left, w->outer.top + y - w->shown.top});
     mirroring_ = false;
 }
 
@@ -191,7 +184,7 @@ SDL_Window* SdlBackend::SdlWindowOf(HWND window) const {
 }
 
 void SdlBackend::OnWindowCreated(HWND window) {
-    Window* w = FindWindow(window);
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
     if (!w) return;
     const SDL_Rect native = NativeRectOf(*w);
     const bool framed = (w->style & WS_CAPTION) == WS_CAPTION;
@@ -200,22 +193,20 @@ void SdlBackend::OnWindowCreated(HWND window) {
     if (!framed && (w->style & WS_POPUP)) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
     else if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_UTILITY;
     if ((w->exStyle & WS_EX_TOPMOST)) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-    std::string title = Utf8Of(w->text);
+    std::string title = Utf8Of(w->title);
     SDL_Window* sdl = Sdl().CreateWindow(title.c_str(), native.x, native.y, native.w, native.h, flags);
     if (!sdl) return;
     windows_[window] = sdl;
-    if (framed) DescribeToWindowManager(window, sdl);
+    if (framed) DescribeToWindowManager(*w, sdl);
 }
 
 // A framed window's kind, as the window manager needs to know it before the window first shows:
 // the frame's buttons its styles allow, the owner it stays with, and whether it is a dialog.
-void SdlBackend::DescribeToWindowManager(HWND window, SDL_Window* sdl) {
-    Window* w = FindWindow(window);
-    if (!w) return;
-    const bool sizable = (w->style & WS_THICKFRAME) != 0;
-    x11::SetFrameFunctions(sdl, {(w->style & WS_MINIMIZEBOX) != 0, (w->style & WS_MAXIMIZEBOX) != 0, sizable});
-    if (SDL_Window* owner = SdlWindowOf(RootOf(w->owner))) x11::SetTransientFor(sdl, owner);
-    if ((w->exStyle & WS_EX_DLGMODALFRAME) && !(w->exStyle & WS_EX_TOOLWINDOW)) x11::SetDialogType(sdl);
+void SdlBackend::DescribeToWindowManager(const desktop::TopLevel& w, SDL_Window* sdl) {
+    const bool sizable = (w.style & WS_THICKFRAME) != 0;
+    x11::SetFrameFunctions(sdl, {(w.style & WS_MINIMIZEBOX) != 0, (w.style & WS_MAXIMIZEBOX) != 0, sizable});
+    if (SDL_Window* owner = SdlWindowOf(w.owner)) x11::SetTransientFor(sdl, owner);
+    if ((w.exStyle & WS_EX_DLGMODALFRAME) && !(w.exStyle & WS_EX_TOOLWINDOW)) x11::SetDialogType(sdl);
 }
 
 void SdlBackend::OnWindowDestroyed(HWND window) {
@@ -241,8 +232,8 @@ void SdlBackend::MapPendingWindows() {
     pending.swap(pendingMaps_);
     for (HWND window : pending) {
         SDL_Window* sdl = SdlWindowOf(window);
-        Window* w = FindWindow(window);
-        if (!sdl || !w || !w->IsVisibleFlag()) continue;
+        const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
+        if (!sdl || !w || !w->visible) continue;
         Sdl().ShowWindow(sdl);
         if (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) Sdl().RestoreWindow(sdl);
         PresentWindow(window, sdl, true);
@@ -260,10 +251,10 @@ void SdlBackend::OnWindowActivated(HWND window) {
 // that declines one without the person's input behind it, the request stamped with that input's
 // time. A window the desktop minimized anyway comes back first.
 void SdlBackend::ShowAsActive(HWND window, SDL_Window* sdl) {
-    Window* w = FindWindow(window);
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
     const bool framelessPopup = (w && (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION);
     const bool mapped = (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_SHOWN) != 0;
-    if (!w || !w->IsVisibleFlag() || framelessPopup || !mapped) return;
+    if (!w || !w->visible || framelessPopup || !mapped) return;
     if (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) Sdl().RestoreWindow(sdl);
     Sdl().RaiseWindow(sdl);
     // Within the program the keyboard moves at once; from another program only the window
@@ -276,7 +267,7 @@ void SdlBackend::ShowAsActive(HWND window, SDL_Window* sdl) {
 
 void SdlBackend::OnWindowMoved(HWND window) {
     SDL_Window* sdl = SdlWindowOf(window);
-    Window* w = FindWindow(window);
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
     if (!sdl || !w || mirroring_) return;
     const SDL_Rect native = NativeRectOf(*w);
     mirroring_ = true;
@@ -287,17 +278,15 @@ void SdlBackend::OnWindowMoved(HWND window) {
 
 void SdlBackend::OnWindowTextChanged(HWND window) {
     SDL_Window* sdl = SdlWindowOf(window);
-    Window* w = FindWindow(window);
-    if (sdl && w) Sdl().SetWindowTitle(sdl, Utf8Of(w->text).c_str());
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
+    if (sdl && w) Sdl().SetWindowTitle(sdl, Utf8Of(w->title).c_str());
 }
 
 void SdlBackend::OnWindowIconChanged(HWND window) {
     SDL_Window* sdl = SdlWindowOf(window);
-    Window* w = FindWindow(window);
-    if (!sdl || !w) return;
-    const IconObject* icon = State().cursors.Find(w->iconBig ? w->iconBig : w->iconSmall);
-    if (!icon || icon->pixels.empty()) return;
-    SDL_Surface* surface = Sdl().CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon->pixels.data()), icon->size,
+    const std::optional<desktop::Picture> icon = desktop::IconOf(window);
+    if (!sdl || !icon) return;
+    SDL_Surface* surface = Sdl().CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon->pixels), icon->size,
                                                               icon->size, 32, icon->size * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!surface) return;
     Sdl().SetWindowIcon(sdl, surface);
@@ -305,11 +294,10 @@ void SdlBackend::OnWindowIconChanged(HWND window) {
 }
 
 void SdlBackend::OnCursorChanged(HCURSOR cursor) {
-    const IconObject* object = State().cursors.Find(cursor);
     SDL_SystemCursor kind = SDL_SYSTEM_CURSOR_ARROW;
-    if (object) {
+    {
         using namespace systemcursor;
-        switch (object->systemId) {
+        switch (desktop::SystemCursorOf(cursor)) {
         case kIBeam: kind = SDL_SYSTEM_CURSOR_IBEAM; break;
         case kWait: kind = SDL_SYSTEM_CURSOR_WAIT; break;
         case kCross: kind = SDL_SYSTEM_CURSOR_CROSSHAIR; break;
@@ -330,48 +318,45 @@ void SdlBackend::Present() {
 }
 
 void SdlBackend::PresentWindow(HWND window, SDL_Window* sdl, bool whole) {
-    Window* w = FindWindow(window);
-    if (!w || !w->IsVisibleFlag() || !MakeWindowPixels(*w)) return;
-    // Only the part inside the window manager's frame is on the screen.
-    const RECT shown = nonclient::DesktopArea(*w);
-    if (whole) {
-        w->dirty.Clear();
-        w->dirty.Add(shown);
-    }
+    if (whole) desktop::Exposed(window);
+    const std::optional<desktop::WindowPixels> pixels = desktop::PixelsOf(window);
+    if (!pixels || !desktop::HasChanges(window)) return;
     SDL_Surface* target = Sdl().GetWindowSurface(sdl);
-    if (!target || w->dirty.Empty()) return;
-    std::array<SDL_Rect, DirtyRegion::kCapacity> updated{};
+    if (!target) return;
+    // Only the part inside the window manager's frame is on the screen.
+    const RECT& shown = pixels->shown;
+    const desktop::Changes changes = desktop::TakeChanges(window);
+    std::array<SDL_Rect, desktop::kMaxChanges> updated{};
     int count = 0;
-    for (const RECT& changed : w->dirty) {
-        RECT area{};
-        if (!IntersectRect(&area, &changed, &shown)) continue;
+    for (int i = 0; i < changes.count; ++i) {
+        const RECT& area = changes.rects[static_cast<std::size_t>(i)];
         // The surface may still have its old size while the desktop catches up with a resize.
         const SDL_Rect wanted{area.left - shown.left, area.top - shown.top, area.right - area.left, area.bottom - area.top};
         const SDL_Rect bounds{0, 0, target->w, target->h};
         SDL_Rect to{};
         if (!Sdl().IntersectRect(&wanted, &bounds, &to)) continue;
         const SDL_Rect from{to.x + shown.left, to.y + shown.top, to.w, to.h};
-        if (CopyToSurface(*w, from, target, to)) updated[count++] = to;
+        if (CopyToSurface(*pixels, from, target, to)) updated[static_cast<std::size_t>(count++)] = to;
     }
-    w->dirty.Clear();
     if (count > 0) Sdl().UpdateWindowSurfaceRects(sdl, updated.data(), count);
 }
 
 // 0x00RRGGBB rows are the window surface's own format on a 24- or 32-bit X display (SDL's RGB888
 // or ARGB8888): copied row by row. Any other format is converted by SDL's blit.
-bool SdlBackend::CopyToSurface(const Window& w, const SDL_Rect& from, SDL_Surface* target, const SDL_Rect& to) {
+bool SdlBackend::CopyToSurface(const desktop::WindowPixels& w, const SDL_Rect& from, SDL_Surface* target,
+                               const SDL_Rect& to) {
     const Uint32 format = target->format->format;
     const bool sameLayout = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
     if (sameLayout && !SDL_MUSTLOCK(target)) {
-        const std::uint32_t* source = w.pixels.data() + static_cast<std::ptrdiff_t>(from.y) * w.pixelsWidth + from.x;
+        const std::uint32_t* source = w.pixels + static_cast<std::ptrdiff_t>(from.y) * w.width + from.x;
         auto* row = static_cast<std::uint8_t*>(target->pixels) + static_cast<std::ptrdiff_t>(to.y) * target->pitch +
                     static_cast<std::ptrdiff_t>(to.x) * 4;
-        for (int y = 0; y < to.h; ++y, source += w.pixelsWidth, row += target->pitch)
+        for (int y = 0; y < to.h; ++y, source += w.width, row += target->pitch)
             std::memcpy(row, source, static_cast<std::size_t>(to.w) * 4);
         return true;
     }
-    SDL_Surface* source = Sdl().CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(w.pixels.data()), w.pixelsWidth,
-                                                             w.pixelsHeight, 32, w.pixelsWidth * 4, SDL_PIXELFORMAT_RGB888);
+    SDL_Surface* source = Sdl().CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(w.pixels), w.width, w.height,
+                                                             32, w.width * 4, SDL_PIXELFORMAT_RGB888);
     if (!source) return false;
     // Our pixels carry no alpha: blending would only slow every copy down.
     Sdl().SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
@@ -385,7 +370,7 @@ bool SdlBackend::CopyToSurface(const Window& w, const SDL_Rect& from, SDL_Surfac
 bool InstallSdlBackend() {
     std::unique_ptr<SdlBackend> backend = SdlBackend::Open();
     if (!backend) return false;
-    ResetState(std::move(backend));
+    InstallBackend(std::move(backend));
     return true;
 }
 

@@ -15,7 +15,10 @@
 #include "backends/DesktopFocus.h"
 
 namespace platform {
-struct Window;
+namespace desktop {
+struct TopLevel;
+struct WindowPixels;
+}
 
 class SdlBackend : public Backend {
 public:
@@ -52,12 +55,13 @@ private:
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void HandleMouse(Uint32 windowId, int x, int y, UINT message);
     void OnDesktopMoved(HWND window, int x, int y);
-    void DescribeToWindowManager(HWND window, SDL_Window* sdl);
+    void DescribeToWindowManager(const desktop::TopLevel& w, SDL_Window* sdl);
     void ShowAsActive(HWND window, SDL_Window* sdl);
     void MapPendingWindows();
     HWND WindowOf(Uint32 windowId) const;
     void PresentWindow(HWND window, SDL_Window* sdl, bool whole);
-    static bool CopyToSurface(const Window& w, const SDL_Rect& from, SDL_Surface* target, const SDL_Rect& to);
+    static bool CopyToSurface(const desktop::WindowPixels& w, const SDL_Rect& from, SDL_Surface* target,
+                              const SDL_Rect& to);
 
     std::chrono::steady_clock::time_point start_;
     SYSTEMTIME startLocalTime_{};

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "backends/x11/WindowHints.h"
-#include "kernel/Utf8.h"
-#include "user/Cursors.h"
+#include "Utf8.h"
+#include "DesktopWindows.h"
 
 namespace platform::x11 {
 

@@ -7,11 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "PlatformState.h"
+#include "DesktopWindows.h"
 #include "backends/LocalTime.h"
-#include "user/Activation.h"
-#include "user/NonClient.h"
-#include "user/WindowTree.h"
 
 #include "backends/x11/Errors.h"
 #include "backends/x11/NativeWindows.h"
@@ -53,10 +50,9 @@ bool LocalSharedMemory(Display* display) {
 
 // Where the native window goes on the screen: the window manager draws the border and caption
 // around it, so it covers the part of the window inside them, menu bar and client area.
-RECT NativeRectOf(const Window& w) {
-    const RECT area = nonclient::DesktopArea(w);
-    return {w.rect.left + area.left, w.rect.top + area.top, w.rect.left + std::max(area.right, area.left + 1),
-            w.rect.top + std::max(area.bottom, area.top + 1)};
+RECT NativeRectOf(const desktop::TopLevel& w) {
+    const RECT& shown = w.shown;
+    return {shown.left, shown.top, std::max(shown.right, shown.left + 1), std::max(shown.bottom, shown.top + 1)};
 }
 
 }  // namespace
@@ -156,7 +152,7 @@ std::vector<unsigned long> X11Backend::ProgramWindows() const {
 }
 
 void X11Backend::OnWindowCreated(HWND window) {
-    Window* w = FindWindow(window);
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
     if (!w) return;
     const x11::NativeKind kind = x11::KindOf(w->style, w->exStyle);
     Native native;
@@ -164,18 +160,16 @@ void X11Backend::OnWindowCreated(HWND window) {
     if (!native.id) return;
     if (cursor_) XDefineCursor(display_, native.id, cursor_);
     windows_[window] = native;
-    SetTitle(native.id, w->text);
-    if (kind.framed) Describe(window, native);
+    SetTitle(native.id, w->title);
+    if (kind.framed) Describe(*w, native);
 }
 
 // A framed window's kind, as the window manager needs to know it before the window first shows:
 // the frame's buttons its styles allow, the owner it stays with, and whether it is a dialog.
-void X11Backend::Describe(HWND window, const Native& native) {
-    Window* w = FindWindow(window);
-    if (!w) return;
-    x11::SetFrameFunctions(display_, native.id, {(w->style & WS_MINIMIZEBOX) != 0, (w->style & WS_MAXIMIZEBOX) != 0,
-                                                 (w->style & WS_THICKFRAME) != 0});
-    if (Native* owner = NativeOf(RootOf(w->owner))) x11::SetTransientFor(display_, native.id, owner->id);
+void X11Backend::Describe(const desktop::TopLevel& w, const Native& native) {
+    x11::SetFrameFunctions(display_, native.id, {(w.style & WS_MINIMIZEBOX) != 0, (w.style & WS_MAXIMIZEBOX) != 0,
+                                                 (w.style & WS_THICKFRAME) != 0});
+    if (Native* owner = NativeOf(w.owner)) x11::SetTransientFor(display_, native.id, owner->id);
 }
 
 void X11Backend::OnWindowDestroyed(HWND window) {
@@ -209,8 +203,8 @@ void X11Backend::MapPendingWindows() {
     pending.swap(pendingMaps_);
     for (HWND window : pending) {
         Native* native = NativeOf(window);
-        Window* w = FindWindow(window);
-        if (!native || !w || !w->IsVisibleFlag()) continue;
+        const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
+        if (!native || !w || !w->visible) continue;
         XMapRaised(display_, native->id);
         native->mapRequested = true;
         // Activated while still hidden: the desktop learns it once the window is there.
@@ -229,9 +223,9 @@ void X11Backend::OnWindowActivated(HWND window) {
 // window not on the screen (still being mapped, or minimized by the desktop) is first brought
 // there and activated when it arrives.
 void X11Backend::ShowAsActive(HWND window, Native& native) {
-    Window* w = FindWindow(window);
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
     const bool framelessPopup = (w && (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION);
-    if (!w || !w->IsVisibleFlag() || framelessPopup) return;
+    if (!w || !w->visible || framelessPopup) return;
     if (std::find(pendingMaps_.begin(), pendingMaps_.end(), window) != pendingMaps_.end()) return;
     if (!native.mapped) {
         native.activateWhenMapped = true;
@@ -248,7 +242,7 @@ void X11Backend::ShowAsActive(HWND window, Native& native) {
 
 void X11Backend::OnWindowMoved(HWND window) {
     Native* native = NativeOf(window);
-    Window* w = FindWindow(window);
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
     if (!native || !w || mirroring_) return;
     const RECT rect = NativeRectOf(*w);
     x11::FixSize(display_, native->id, rect);
@@ -259,8 +253,8 @@ void X11Backend::OnWindowMoved(HWND window) {
 
 void X11Backend::OnWindowTextChanged(HWND window) {
     Native* native = NativeOf(window);
-    Window* w = FindWindow(window);
-    if (native && w) SetTitle(native->id, w->text);
+    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
+    if (native && w) SetTitle(native->id, w->title);
 }
 
 void X11Backend::SetTitle(unsigned long id, const std::wstring& text) {
@@ -270,17 +264,14 @@ void X11Backend::SetTitle(unsigned long id, const std::wstring& text) {
 
 void X11Backend::OnWindowIconChanged(HWND window) {
     Native* native = NativeOf(window);
-    Window* w = FindWindow(window);
-    if (!native || !w) return;
-    const IconObject* icon = State().cursors.Find(w->iconBig ? w->iconBig : w->iconSmall);
-    if (!icon || icon->pixels.empty()) return;
-    x11::SetIcon(display_, native->id, icon->pixels.data(), icon->size);
+    const std::optional<desktop::Picture> icon = desktop::IconOf(window);
+    if (!native || !icon) return;
+    x11::SetIcon(display_, native->id, icon->pixels, icon->size);
     XFlush(display_);
 }
 
 void X11Backend::OnCursorChanged(HCURSOR cursor) {
-    const IconObject* object = State().cursors.Find(cursor);
-    const unsigned shape = x11::CursorShapeOf(object ? object->systemId : 0);
+    const unsigned shape = x11::CursorShapeOf(desktop::SystemCursorOf(cursor));
     auto it = cursors_.find(shape);
     if (it == cursors_.end()) it = cursors_.emplace(shape, XCreateFontCursor(display_, shape)).first;
     cursor_ = it->second;
@@ -291,7 +282,7 @@ void X11Backend::OnCursorChanged(HCURSOR cursor) {
 bool InstallX11Backend(std::string& reason) {
     std::unique_ptr<X11Backend> backend = X11Backend::Open(reason);
     if (!backend) return false;
-    ResetState(std::move(backend));
+    InstallBackend(std::move(backend));
     return true;
 }
 

@@ -21,7 +21,10 @@ struct _XImage;
 struct _XGC;
 
 namespace platform {
-struct Window;
+namespace desktop {
+struct TopLevel;
+struct WindowPixels;
+}
 
 class X11Backend : public Backend {
 public:
@@ -77,7 +80,7 @@ private:
     void HandleClientMessage(HWND window, _XEvent& event);
     void HandleProperty(HWND window, _XEvent& event);
     void OnDesktopConfigured(HWND window);
-    void Describe(HWND window, const Native& native);
+    void Describe(const desktop::TopLevel& w, const Native& native);
     void SetTitle(unsigned long id, const std::wstring& text);
     void ShowAsActive(HWND window, Native& native);
     void MapPendingWindows();
@@ -85,7 +88,7 @@ private:
     Native* NativeOf(HWND window);
     std::vector<unsigned long> ProgramWindows() const;
     void PresentWindow(HWND window, Native& native, bool whole);
-    bool ImageFits(const Window& w, Native& native);
+    bool ImageFits(const desktop::WindowPixels& w, Native& native);
     void ReleaseImage(Native& native);
     bool AnyButtonDown() const;
 

@@ -1,12 +1,10 @@
 // X's events become the platform's input and the desktop's say over the program's windows.
-#include "PlatformState.h"
+#include "DesktopInput.h"
+#include "DesktopWindows.h"
 #include "backends/sdl/SdlLibrary.h"
 #include "backends/x11/Keys.h"
 #include "backends/x11/WindowHints.h"
 #include "backends/x11/X11Backend.h"
-#include "user/Activation.h"
-#include "user/NonClient.h"
-#include "user/WindowTree.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -59,7 +57,7 @@ void X11Backend::Handle(XEvent& event) {
     case FocusOut:
         if (!IsFocusChange(event.xfocus)) break;
         // The keys' releases will go to whoever has the keyboard now.
-        State().input.ReleaseHeldKeys();
+        desktop::KeyboardLeft();
         focus_.Lost(window, MonotonicMs());
         break;
     case MapNotify:
@@ -82,8 +80,7 @@ void X11Backend::Handle(XEvent& event) {
 
 // A key goes by its position; the text it types, by the layout's symbol for it.
 void X11Backend::HandleKey(XEvent& event, bool down) {
-    Input& input = State().input;
-    if (UINT vk = x11::VirtualKeyOfKeycode(event.xkey.keycode)) input.QueueKey(vk, down, true);
+    if (UINT vk = x11::VirtualKeyOfKeycode(event.xkey.keycode)) desktop::KeyChanged(vk, down, true);
     if (!down) return;
     x11::SetUserTime(display_, event.xkey.window, event.xkey.time);
     char bytes[16] = {};
@@ -94,14 +91,12 @@ void X11Backend::HandleKey(XEvent& event, bool down) {
     const std::wstring text = count == 1 ? x11::TextOfKeysym(static_cast<unsigned char>(bytes[0]))
                               : count == 0 && !(event.xkey.state & ControlMask) ? x11::TextOfKeysym(keysym)
                                                                                  : std::wstring();
-    if (!text.empty()) input.QueueText(text);
+    if (!text.empty()) desktop::TextTyped(text);
 }
 
 void X11Backend::HandleMouse(HWND window, int x, int y, UINT message) {
-    Window* w = FindWindow(window);
-    if (!w) return;
-    const RECT area = nonclient::DesktopArea(*w);
-    State().input.QueueMouse(message, {w->rect.left + area.left + x, w->rect.top + area.top + y}, window);
+    const std::optional<desktop::TopLevel> facts = desktop::TopLevelOf(window);
+    if (facts) desktop::PointerEvent(message, {facts->shown.left + x, facts->shown.top + y}, window);
 }
 
 void X11Backend::HandleClientMessage(HWND window, XEvent& event) {
@@ -109,7 +104,7 @@ void X11Backend::HandleClientMessage(HWND window, XEvent& event) {
     if (message.message_type != XInternAtom(display_, "WM_PROTOCOLS", False) || message.format != 32) return;
     const Atom protocol = static_cast<Atom>(message.data.l[0]);
     if (protocol == XInternAtom(display_, "WM_DELETE_WINDOW", False)) {
-        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        desktop::CloseRequested(window);
     } else if (protocol == XInternAtom(display_, "_NET_WM_PING", False)) {
         // The manager asks whether the program still answers: it does, by handing the ping back.
         message.window = DefaultRootWindow(display_);
@@ -128,16 +123,15 @@ bool X11Backend::AnyButtonDown() const {
 
 // The window manager moved the native window: the window's outer rectangle goes with it.
 void X11Backend::OnDesktopConfigured(HWND window) {
-    Window* w = FindWindow(window);
+    const std::optional<desktop::TopLevel> facts = desktop::TopLevelOf(window);
     Native* native = NativeOf(window);
-    if (!w || !native || mirroring_) return;
+    if (!facts || !native || mirroring_) return;
     int x = 0, y = 0;
     ::Window child = 0;
     if (!XTranslateCoordinates(display_, native->id, DefaultRootWindow(display_), 0, 0, &x, &y, &child)) return;
-    const RECT area = nonclient::DesktopArea(*w);
-    if (x - area.left == w->rect.left && y - area.top == w->rect.top) return;
+    if (x == facts->shown.left && y == facts->shown.top) return;
     mirroring_ = true;
-    SetWindowPos(window, nullptr, x - area.left, y - area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    desktop::MovedBy(window, {facts->outer.left + x - facts->shown.left, facts->outer.top + y - facts->shown.top});
     mirroring_ = false;
 }
 

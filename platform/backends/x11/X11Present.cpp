@@ -2,12 +2,10 @@
 // own pixels, in shared memory where it can, so nothing is copied on the program's side.
 #include <memory>
 
-#include "PlatformState.h"
-#include "gdi/WindowSurfaces.h"
-#include "backends/x11/X11Backend.h"
-#include "user/NonClient.h"
-
+#include "DesktopInput.h"
+#include "DesktopWindows.h"
 #include "backends/x11/Errors.h"
+#include "backends/x11/X11Backend.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -19,8 +17,7 @@ void X11Backend::Present() {
     MapPendingWindows();
     bool shown = false;
     for (auto& [hwnd, native] : windows_) {
-        Window* w = FindWindow(hwnd);
-        if (w && !w->dirty.Empty() && native.mapped) {
+        if (native.mapped && desktop::HasChanges(hwnd)) {
             PresentWindow(hwnd, native, false);
             shown = true;
         }
@@ -30,49 +27,43 @@ void X11Backend::Present() {
 }
 
 void X11Backend::PresentWindow(HWND window, Native& native, bool whole) {
-    Window* w = FindWindow(window);
-    if (!w || !w->IsVisibleFlag() || !native.mapped || !MakeWindowPixels(*w)) return;
+    if (!native.mapped) return;
+    if (whole) desktop::Exposed(window);
+    const std::optional<desktop::WindowPixels> pixels = desktop::PixelsOf(window);
+    if (!pixels || !desktop::HasChanges(window) || !ImageFits(*pixels, native)) return;
     // Only the part inside the window manager's frame is on the screen.
-    const RECT shown = nonclient::DesktopArea(*w);
-    if (whole) {
-        w->dirty.Clear();
-        w->dirty.Add(shown);
-    }
-    if (w->dirty.Empty() || !ImageFits(*w, native)) return;
-    for (const RECT& changed : w->dirty) {
-        RECT area{};
-        const RECT pixels{0, 0, w->pixelsWidth, w->pixelsHeight};
-        if (!IntersectRect(&area, &changed, &shown) || !IntersectRect(&area, &area, &pixels)) continue;
+    const desktop::Changes changes = desktop::TakeChanges(window);
+    for (int i = 0; i < changes.count; ++i) {
+        const RECT& area = changes.rects[static_cast<std::size_t>(i)];
         const int width = area.right - area.left;
         const int height = area.bottom - area.top;
-        const int toX = area.left - shown.left;
-        const int toY = area.top - shown.top;
+        const int toX = area.left - pixels->shown.left;
+        const int toY = area.top - pixels->shown.top;
         if (native.segment)
             XShmPutImage(display_, native.id, gc_, native.image, area.left, area.top, toX, toY, width, height, False);
         else
             XPutImage(display_, native.id, gc_, native.image, area.left, area.top, toX, toY, width, height);
     }
-    w->dirty.Clear();
     if (whole) XSync(display_, False);
 }
 
 // An image over the window's pixels as they are now; made again when the window's pixels were
 // made again (a new size). False when the server takes no image of them.
-bool X11Backend::ImageFits(const Window& w, Native& native) {
-    if (native.image && native.imagePixels == w.pixels.data() && native.image->width == w.pixelsWidth &&
-        native.image->height == w.pixelsHeight)
+bool X11Backend::ImageFits(const desktop::WindowPixels& w, Native& native) {
+    if (native.image && native.imagePixels == w.pixels && native.image->width == w.width &&
+        native.image->height == w.height)
         return true;
     ReleaseImage(native);
     const int screen = DefaultScreen(display_);
     Visual* visual = DefaultVisual(display_, screen);
     const int depth = DefaultDepth(display_, screen);
-    char* data = reinterpret_cast<char*>(const_cast<std::uint32_t*>(w.pixels.data()));
-    if (sharedMemory_ && w.pixels.SharedId() >= 0) {
+    char* data = reinterpret_cast<char*>(const_cast<std::uint32_t*>(w.pixels));
+    if (sharedMemory_ && w.sharedId >= 0) {
         auto info = std::make_shared<XShmSegmentInfo>();
-        info->shmid = w.pixels.SharedId();
+        info->shmid = w.sharedId;
         info->shmaddr = data;
         info->readOnly = True;
-        XImage* image = XShmCreateImage(display_, visual, depth, ZPixmap, data, info.get(), w.pixelsWidth, w.pixelsHeight);
+        XImage* image = XShmCreateImage(display_, visual, depth, ZPixmap, data, info.get(), w.width, w.height);
         x11::ErrorTrap trap;
         const bool attached = image && XShmAttach(display_, info.get());
         XSync(display_, False);
@@ -87,11 +78,11 @@ bool X11Backend::ImageFits(const Window& w, Native& native) {
         }
     }
     if (!native.image)
-        native.image = XCreateImage(display_, visual, depth, ZPixmap, 0, data, w.pixelsWidth, w.pixelsHeight, 32,
-                                    w.pixelsWidth * 4);
+        native.image = XCreateImage(display_, visual, depth, ZPixmap, 0, data, w.width, w.height, 32,
+                                    w.width * 4);
     if (!native.image) return false;
     native.image->byte_order = LSBFirst;
-    native.imagePixels = w.pixels.data();
+    native.imagePixels = w.pixels;
     return true;
 }
 

@@ -60,6 +60,10 @@ public:
 // The backend a program gets when none was installed.
 std::unique_ptr<Backend> MakeDefaultBackend();
 
+// Puts `backend` in place, with a fresh platform state: every window, timer and drawing object
+// of the one before is gone.
+void InstallBackend(std::unique_ptr<Backend> backend);
+
 // The backend in use. Until one is installed, a headless backend whose virtual clock starts at
 // the real local time is created on first use.
 Backend& CurrentBackend();

@@ -5,7 +5,7 @@
 #include "PlatformState.h"
 #include "gdi/BmpDecoder.h"
 #include "kernel/NativePaths.h"
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 
 namespace platform {
 

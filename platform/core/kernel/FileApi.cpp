@@ -16,7 +16,7 @@
 
 #include "PlatformApi.h"
 #include "kernel/NativePaths.h"
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 
 namespace {
 

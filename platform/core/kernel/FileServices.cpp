@@ -15,7 +15,7 @@
 #include "PlatformApi.h"
 #include "kernel/NativePaths.h"
 #include "kernel/RegularFiles.h"
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 // PlaySoundW over the process's sound device, with the last file kept converted.
 #include "PlatformApi.h"
 #include "kernel/NativePaths.h"
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 #include "media/SoundCache.h"
 #include "media/SoundDevice.h"
 

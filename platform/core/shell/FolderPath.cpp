@@ -13,7 +13,7 @@
 #include <string>
 
 #include "PlatformApi.h"
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 
 namespace {
 

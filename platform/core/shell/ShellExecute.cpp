@@ -17,7 +17,7 @@
 
 #include "PlatformApi.h"
 #include "kernel/NativePaths.h"
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 
 extern char** environ;
 

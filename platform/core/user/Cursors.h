@@ -5,20 +5,10 @@
 #include <vector>
 
 #include "HandleTable.h"
+#include "backend/DesktopWindows.h"
 #include "PlatformApi.h"
 
 namespace platform {
-
-// The numbers of the system's stock cursors (the IDC_ resource ids), as IconObject::systemId.
-namespace systemcursor {
-constexpr int kArrow = 32512;
-constexpr int kIBeam = 32513;
-constexpr int kWait = 32514;
-constexpr int kCross = 32515;
-constexpr int kSizeAll = 32646;
-constexpr int kNo = 32648;
-constexpr int kHand = 32649;
-}  // namespace systemcursor
 
 struct IconObject {
     int systemId = 0;  // the IDC_/IDI_ number of a system cursor or icon; 0 for the program's own

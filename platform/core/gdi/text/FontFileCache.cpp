@@ -9,7 +9,7 @@
 #include <sstream>
 #include <vector>
 
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 
 namespace platform {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "gdi/text/FontFileCache.h"
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 
 namespace platform {
 

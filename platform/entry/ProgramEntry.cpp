@@ -58,7 +58,7 @@ int RunOnDisplay(const char* programName, ProgramEntryPoint entry, std::FILE* er
     KeepFontFilesAt("");
     // The display closes here, not during static destruction, whose order nobody controls: the
     // SDL windows go and SDL lets go of the display while everything it relies on still exists.
-    ResetState(MakeDefaultBackend());
+    InstallBackend(MakeDefaultBackend());
     return exitCode;
 }
 

@@ -1,4 +1,4 @@
-#include "kernel/Utf8.h"
+#include "Utf8.h"
 
 #include <cstdint>
 #include <utility>
