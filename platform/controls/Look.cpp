@@ -24,22 +24,6 @@ std::array<POINT, 4> CornersOf(const RECT& r) {
 
 }  // namespace
 
-void Fill(HDC dc, const RECT& rect, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
-void Outline(HDC dc, const RECT& rect, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-}
-
 void RoundedBox(HDC dc, const RECT& rect, COLORREF face, COLORREF border, int borderWidth) {
     // How much of the frame colour the corners keep: the outer ones let the surroundings show
     // through, the inner ones the face, which rounds the frame on both sides.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "Painting.h"
 #include "PlatformApi.h"
 
 namespace platform::look {
@@ -22,10 +23,8 @@ inline constexpr COLORREF kField = 0xFFFFFF;        // edit field background
 inline constexpr COLORREF kSelection = 0xD77800;    // selected text background
 inline constexpr COLORREF kSelectionText = 0xFFFFFF;
 
-// The rectangle filled with one colour.
-void Fill(HDC dc, const RECT& rect, COLORREF colour);
-// A one-pixel outline just inside the rectangle.
-void Outline(HDC dc, const RECT& rect, COLORREF colour);
+using paint::Fill;
+using paint::Outline;
 // A box with softly rounded corners: `face` inside a frame `borderWidth` pixels wide. The
 // corner pixels are blended with what is already there, so fill the surroundings first.
 void RoundedBox(HDC dc, const RECT& rect, COLORREF face, COLORREF border, int borderWidth);

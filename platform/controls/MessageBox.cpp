@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "PlatformState.h"
 #include "controls/Look.h"
-#include "controls/MenuLook.h"
 #include "controls/MessageBoxIcons.h"
-#include "user/WindowTree.h"
+#include "controls/SystemClasses.h"
 
 namespace platform::messagebox {
 
@@ -68,7 +66,7 @@ int WidestText(int textX) { return std::max(kMinWidth, GetSystemMetrics(SM_CXSCR
 void Layout(Box& box, const std::wstring& text) {
     bool icon = (box.type & MB_ICONMASK) != 0;
     int textX = kMargin + (icon ? kIconSize + kIconGap : 0);
-    SIZE measured = look::MeasureText(text, menulook::Font(), WidestText(textX));
+    SIZE measured = look::MeasureText(text, SystemUiFont(), WidestText(textX));
     int contentHeight = std::max<int>(icon ? kIconSize : 0, measured.cy);
     int textY = kMargin + (contentHeight - measured.cy) / 2;
     int buttonsWidth = static_cast<int>(box.buttons.size()) * (kButtonWidth + kButtonGap) + kMargin;
@@ -89,7 +87,7 @@ POINT Placement(HWND owner, SIZE size) {
 }
 
 void CreateChildren(HWND hwnd, const Box& box, const std::wstring& text) {
-    HFONT font = menulook::Font();
+    HFONT font = SystemUiFont();
     HWND label = CreateWindowExW(0, L"static", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
                                  box.textRect.left, box.textRect.top, box.textRect.right - box.textRect.left,
                                  box.textRect.bottom - box.textRect.top, hwnd,
@@ -134,7 +132,7 @@ std::vector<HWND> DisableOthers(HWND owner, HWND box, UINT type) {
     };
     // Task-modal: every window of the program; otherwise the owner alone, if there is one.
     if (type & MB_TASKMODAL)
-        for (HWND top : std::vector<HWND>(State().topLevels)) disable(top);
+        for (HWND top : TopLevelWindows()) disable(top);
     else if (owner)
         disable(owner);
     return disabled;
@@ -161,7 +159,7 @@ int Show(HWND owner, const std::wstring& text, const std::wstring& caption, UINT
     std::size_t defaultIndex = std::min<std::size_t>((type & MB_DEFMASK) >> 8, box.buttons.size() - 1);
     box.defaultId = box.buttons[defaultIndex].id;
     Layout(box, text);
-    if (owner) owner = RootOf(owner);
+    if (owner) owner = TopLevelOf(owner);
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     DWORD exStyle = WS_EX_DLGMODALFRAME | ((type & (MB_TOPMOST | MB_SYSTEMMODAL)) ? WS_EX_TOPMOST : 0);
     RECT outer{0, 0, box.client.cx, box.client.cy};
@@ -219,7 +217,10 @@ LRESULT CALLBACK BoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
 using namespace platform;
 
 int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType) {
-    if (hWnd && !CheckWindow(hWnd)) return 0;
+    if (hWnd && !IsWindow(hWnd)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
     std::wstring text = lpText ? lpText : L"";
     std::wstring caption = lpCaption ? lpCaption : L"Errore";
     return messagebox::Show(hWnd, text, caption, uType);

@@ -1,15 +1,37 @@
-// The window classes the system provides to every program: the standard controls, the
-// tooltip, menus' drop-down windows and message boxes.
+// The contract between the window manager and the system's window classes the controls folder
+// holds ("Button", "static", "edit", tooltips, message boxes): the table of those classes, which
+// the window manager registers for every program, and the little the classes need of the window
+// manager that the API every program has does not offer. The classes are otherwise written
+// against the API like any program's window procedures.
 #pragma once
+
+#include <span>
+#include <vector>
 
 #include "PlatformApi.h"
 
 namespace platform {
 
-// Registers the system classes once per platform state; FindClass calls it before it gives up.
-void EnsureSystemClasses();
+struct SystemClass {
+    const wchar_t* name;
+    WNDPROC proc;
+    UINT style;
+    LPCWSTR cursor;
+    int windowExtra;
+};
 
-// The procedures of the system classes.
+// The controls' classes, one line each.
+std::span<const SystemClass> ControlClasses();
+
+// ---- What the window manager offers them ----
+// The program's top-level windows, the top one first.
+std::vector<HWND> TopLevelWindows();
+// The top-level window holding `window`; null for a window that is gone.
+HWND TopLevelOf(HWND window);
+// The font menus, tooltips and message boxes are written in; shared, never deleted.
+HFONT SystemUiFont();
+
+// ---- The procedures of the classes ----
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

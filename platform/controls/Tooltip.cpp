@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "controls/Look.h"
-#include "controls/MenuLook.h"
 #include "controls/SystemClasses.h"
 
 namespace platform {
@@ -81,7 +80,7 @@ void Hide(HWND hwnd, Tooltip& tip) {
 }
 
 SIZE TipSize(const std::wstring& text) {
-    SIZE measured = look::MeasureText(text, menulook::Font());
+    SIZE measured = look::MeasureText(text, SystemUiFont());
     return {measured.cx + 2 * kPadding + 2, measured.cy + 2 * kPadding};
 }
 
@@ -131,7 +130,7 @@ void Paint(HWND hwnd, Tooltip& tip) {
     look::Fill(dc, client, RGB(255, 255, 255));
     look::Outline(dc, client, RGB(118, 118, 118));
     if (tip.shown >= 0) {
-        HGDIOBJ old = SelectObject(dc, menulook::Font());
+        HGDIOBJ old = SelectObject(dc, SystemUiFont());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(87, 87, 87));
         RECT box = client;

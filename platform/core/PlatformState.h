@@ -11,7 +11,7 @@
 #include "user/Caret.h"
 #include "user/Cursors.h"
 #include "user/HotKeys.h"
-#include "user/Menus.h"
+#include "user/menus/Menus.h"
 #include "user/MouseTracking.h"
 #include "user/Input.h"
 #include "user/MessageQueue.h"

@@ -5,6 +5,9 @@
 
 #include "PlatformState.h"
 #include "controls/SystemClasses.h"
+#include "user/WindowTree.h"
+#include "user/menus/MenuLook.h"
+#include "user/menus/MenuTracking.h"
 
 namespace platform {
 
@@ -50,9 +53,35 @@ ATOM Register(const WNDCLASSW* wc, bool global) {
     return atom;
 }
 
+void RegisterSystemClass(const SystemClass& c) {
+    WNDCLASSW wc{};
+    wc.style = c.style;
+    wc.lpfnWndProc = c.proc;
+    wc.cbWndExtra = c.windowExtra;
+    wc.hCursor = LoadCursorW(nullptr, c.cursor);
+    wc.lpszClassName = c.name;
+    Register(&wc, true);
+}
+
+// The menus' drop-down windows are the window manager's own; the other system classes are the
+// controls'.
+const SystemClass kDropDownClass{L"#32768", menutracking::DropDownProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, 0};
+
 }  // namespace
 
-ATOM RegisterSystemClass(const WNDCLASSW& wc) { return Register(&wc, true); }
+void EnsureSystemClasses() {
+    PlatformState& state = State();
+    if (state.systemClassesRegistered) return;
+    state.systemClassesRegistered = true;
+    RegisterSystemClass(kDropDownClass);
+    for (const SystemClass& c : ControlClasses()) RegisterSystemClass(c);
+}
+
+std::vector<HWND> TopLevelWindows() { return State().topLevels; }
+
+HWND TopLevelOf(HWND window) { return IsWindow(window) ? RootOf(window) : nullptr; }
+
+HFONT SystemUiFont() { return menulook::Font(); }
 
 WindowClass* FindClass(LPCWSTR name, HINSTANCE instance) {
     if (!name) return nullptr;

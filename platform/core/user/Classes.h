@@ -5,8 +5,9 @@
 
 namespace platform {
 
-// Registers a class every module finds, as the standard controls' classes are.
-ATOM RegisterSystemClass(const WNDCLASSW& wc);
+// Registers the system's classes (menus' drop-downs, the controls) once per platform state;
+// FindClass calls it before it gives up.
+void EnsureSystemClasses();
 // The class a CreateWindowExW call with this name (or atom) and instance means.
 WindowClass* FindClass(LPCWSTR name, HINSTANCE instance);
 

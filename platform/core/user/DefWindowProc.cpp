@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "PlatformState.h"
-#include "controls/MenuBar.h"
-#include "controls/MenuTracking.h"
+#include "user/menus/MenuBar.h"
+#include "user/menus/MenuTracking.h"
 #include "user/FramePaint.h"
 #include "user/NonClient.h"
 #include "user/WindowTree.h"

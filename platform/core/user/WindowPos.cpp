@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "PlatformState.h"
-#include "controls/MenuBar.h"
+#include "user/menus/MenuBar.h"
 #include "gdi/WindowSurfaces.h"
 #include "user/Activation.h"
 #include "user/FramePaint.h"

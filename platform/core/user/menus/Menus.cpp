@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "user/Menus.h"
+#include "user/menus/Menus.h"
 
 #include "PlatformState.h"
 

@@ -1,8 +1,8 @@
-#include "controls/MenuBar.h"
+#include "user/menus/MenuBar.h"
 
 #include "PlatformState.h"
-#include "controls/Look.h"
-#include "controls/MenuLook.h"
+#include "Painting.h"
+#include "user/menus/MenuLook.h"
 #include "user/NonClient.h"
 #include "user/WindowTree.h"
 
@@ -17,8 +17,8 @@ MenuObject* BarOf(HWND window) {
 
 void PaintTitle(HDC dc, const RECT& rect, const MenuItem& item, bool hot, bool open) {
     if (open || hot) {
-        look::Fill(dc, rect, open ? menulook::kTitleOpen : menulook::kTitleHot);
-        look::Outline(dc, rect, open ? menulook::kTitleOpenBorder : menulook::kTitleHotBorder);
+        paint::Fill(dc, rect, open ? menulook::kTitleOpen : menulook::kTitleHot);
+        paint::Outline(dc, rect, open ? menulook::kTitleOpenBorder : menulook::kTitleHotBorder);
     }
     COLORREF colour = item.Inert() ? menulook::kGreyText : menulook::kText;
     menulook::DrawText(dc, rect.left + menulook::kTitlePadding, rect.top + 3, item.text, colour);
@@ -60,7 +60,7 @@ void Paint(HWND window, int hot, bool open) {
     Window* w = FindWindow(window);
     if (!bar || !w) return;
     HDC dc = GetWindowDC(window);
-    look::Fill(dc, nonclient::MenuBarRect(*w), menulook::kBarFace);
+    paint::Fill(dc, nonclient::MenuBarRect(*w), menulook::kBarFace);
     std::vector<RECT> rects = TitleRects(window);
     for (std::size_t i = 0; i < rects.size() && i < bar->items.size(); ++i)
         PaintTitle(dc, rects[i], bar->items[i], static_cast<int>(i) == hot, open && static_cast<int>(i) == hot);

@@ -1,9 +1,9 @@
-#include "controls/MenuLook.h"
+#include "user/menus/MenuLook.h"
 
 #include <cwctype>
 
 #include "PlatformState.h"
-#include "controls/Look.h"
+#include "Painting.h"
 
 namespace platform::menulook {
 
@@ -73,7 +73,7 @@ void DrawText(HDC dc, int x, int y, const std::wstring& text, COLORREF colour) {
         TEXTMETRICW tm{};
         GetTextMetricsW(dc, &tm);
         RECT line{x + before.cx, y + tm.tmAscent + 1, x + before.cx + letter.cx, y + tm.tmAscent + 2};
-        look::Fill(dc, line, colour);
+        paint::Fill(dc, line, colour);
     }
     SelectObject(dc, old);
 }

@@ -1,4 +1,4 @@
-#include "controls/MenuTracking.h"
+#include "user/menus/MenuTracking.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "PlatformState.h"
-#include "controls/Look.h"
-#include "controls/MenuBar.h"
-#include "controls/MenuLook.h"
+#include "Painting.h"
+#include "user/menus/MenuBar.h"
+#include "user/menus/MenuLook.h"
 #include "user/WindowTree.h"
 
 namespace platform::menutracking {
@@ -250,8 +250,8 @@ void Tracker::PaintDropDown(HWND hwnd) {
     HDC dc = BeginPaint(hwnd, &ps);
     RECT client;
     GetClientRect(hwnd, &client);
-    look::Fill(dc, client, menulook::kDropFace);
-    look::Outline(dc, client, menulook::kDropBorder);
+    paint::Fill(dc, client, menulook::kDropFace);
+    paint::Outline(dc, client, menulook::kDropBorder);
     std::vector<RECT> rects = ItemRects(client.right);
     MenuObject* drop = Drop();
     for (std::size_t i = 0; drop && i < rects.size(); ++i) {
@@ -259,10 +259,10 @@ void Tracker::PaintDropDown(HWND hwnd) {
         const RECT& r = rects[i];
         if (item.Separator()) {
             int middle = (r.top + r.bottom) / 2;
-            look::Fill(dc, {r.left + menulook::kCheckColumn, middle, r.right - 2, middle + 1}, menulook::kSeparator);
+            paint::Fill(dc, {r.left + menulook::kCheckColumn, middle, r.right - 2, middle + 1}, menulook::kSeparator);
             continue;
         }
-        if (static_cast<int>(i) == hot_) look::Fill(dc, r, menulook::kItemHot);
+        if (static_cast<int>(i) == hot_) paint::Fill(dc, r, menulook::kItemHot);
         COLORREF colour = item.Inert() ? menulook::kGreyText : menulook::kText;
         int textY = r.top + (r.bottom - r.top - 15) / 2;
         if (item.flags & MF_CHECKED) menulook::DrawText(dc, r.left + 8, textY, L"\u2713", colour);
