@@ -59,10 +59,8 @@ RECT NativeRectOf(const desktop::TopLevel& w) {
 }  // namespace
 
 X11Backend::X11Backend(Display* display)
-    : display_(display),
-      start_(std::chrono::steady_clock::now()),
-      startLocalTime_(RealLocalTime()),
-      media_(std::make_unique<sdl::SdlMedia>()) {
+    : display_(display), start_(std::chrono::steady_clock::now()), startLocalTime_(RealLocalTime()) {
+    media_ = std::make_unique<sdl::SdlMedia>();
     sharedMemory_ = LocalSharedMemory(display);
     x11::InternAtomsUsed(display);
     gc_ = XCreateGC(display, DefaultRootWindow(display), 0, nullptr);
