@@ -7,7 +7,7 @@ namespace platform {
 
 void TidyBeforeWaiting(std::uint64_t nowMs) {
     PackIdleBitmaps(nowMs);
-    Sounds().CloseIfQuietFor(std::chrono::milliseconds(kCloseQuietSoundAfterMs));
+    Sounds().CloseIfQuietFor(kCloseQuietSoundAfterMs, nowMs);
 }
 
 }  // namespace platform

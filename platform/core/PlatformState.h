@@ -8,6 +8,8 @@
 #include "Window.h"
 #include "backend/Backend.h"
 #include "gdi/GdiState.h"
+#include "media/JoystickSlots.h"
+#include "media/SoundDevice.h"
 #include "user/Caret.h"
 #include "user/Cursors.h"
 #include "user/HotKeys.h"
@@ -44,6 +46,11 @@ struct PlatformState {
     Menus menus;
 
     GdiState gdi;
+
+    // What the program plays and which joystick ids its devices hold; the devices themselves
+    // are the backend's.
+    SoundDevice sound;
+    JoystickSlots joysticks;
 };
 
 PlatformState& State();

@@ -1,7 +1,5 @@
 // The ship's controls: held arrows and space, the field's borders, and a joystick enabled from
-// the menu, read through SDL's virtual joysticks.
-#include <SDL.h>
-
+// the menu, read through the headless backend's virtual joysticks.
 #include "game/GameScenario.h"
 
 namespace MyGame {
@@ -76,42 +74,25 @@ TEST_F(InputDevicesTest, SpaceFires) {
 
 class JoystickInputTest : public InputDevicesTest {
 protected:
-    void SetUp() override {
-        InputDevicesTest::SetUp();
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-        if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "real joysticks are attached and would take the ids";
+    // A pad plugged into the headless backend's virtual joysticks.
+    platform::JoystickId Attach() { return Backend().Joysticks().PlugIn({.name = "Pad", .axes = 3, .buttons = 4}); }
+    void Push(platform::JoystickId stick, int x, int y) {
+        Backend().Joysticks().SetAxis(stick, platform::kJoystickX, x);
+        Backend().Joysticks().SetAxis(stick, platform::kJoystickY, y);
     }
-    void TearDown() override {
-        for (SDL_Joystick* stick : sticks_) SDL_JoystickClose(stick);
-        while (SDL_NumJoysticks() > 0) SDL_JoystickDetachVirtual(0);
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
-        InputDevicesTest::TearDown();
-    }
-    SDL_Joystick* Attach() {
-        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 3, 4, 0);
-        EXPECT_GE(index, 0) << SDL_GetError();
-        SDL_Joystick* stick = SDL_JoystickOpen(index);
-        sticks_.push_back(stick);
-        return stick;
-    }
-    static void Push(SDL_Joystick* stick, Sint16 x, Sint16 y) {
-        SDL_JoystickSetVirtualAxis(stick, 0, x);
-        SDL_JoystickSetVirtualAxis(stick, 1, y);
-    }
-
-    std::vector<SDL_Joystick*> sticks_;
+    void Press(platform::JoystickId stick, int button) { Backend().Joysticks().SetButton(stick, button, true); }
 };
 
 TEST_F(JoystickInputTest, AxesReadFromMinusToPlusHundredWithNothingAtTheCentre) {
     FormMain& game = Ship();
-    SDL_Joystick* stick = Attach();
+    const platform::JoystickId stick = Attach();
     const struct {
-        Sint16 sdl;
+        int axis;
         int reads;
     } cases[] = {{-32768, -100}, {0, 0}, {32767, 100}, {16384, 50}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.sdl);
-        Push(stick, c.sdl, 0);
+        SCOPED_TRACE(c.axis);
+        Push(stick, c.axis, 0);
         JoystickRecord record;
         ASSERT_EQ(joyGetDevCapsW(0, &record.capabilities, sizeof(JOYCAPSW)), JOYERR_NOERROR);
         ASSERT_TRUE(game.ReadJoystick(record, 0));
@@ -122,7 +103,7 @@ TEST_F(JoystickInputTest, AxesReadFromMinusToPlusHundredWithNothingAtTheCentre) 
 
 TEST_F(JoystickInputTest, AnEnabledJoystickSteersAndAnyButtonFires) {
     FormMain& game = Ship();
-    SDL_Joystick* stick = Attach();
+    const platform::JoystickId stick = Attach();
     const POINT start = Where(game);
     Push(stick, -32768, 0);
     Frames(2);
@@ -138,15 +119,15 @@ TEST_F(JoystickInputTest, AnEnabledJoystickSteersAndAnyButtonFires) {
     Frames(1);
     EXPECT_EQ(game.player->y, start.y - 2);
     Push(stick, 0, 0);
-    SDL_JoystickSetVirtualButton(stick, 3, SDL_PRESSED);
+    Press(stick, 3);
     Frames(1);
     EXPECT_EQ(game.playerBullets.size(), 1u);
 }
 
 TEST_F(JoystickInputTest, TheFirstOfTwoJoysticksWins) {
     FormMain& game = Ship();
-    SDL_Joystick* first = Attach();
-    SDL_Joystick* second = Attach();
+    const platform::JoystickId first = Attach();
+    const platform::JoystickId second = Attach();
     game.joystickEnabled = true;
     Push(first, -32768, 0);
     Push(second, 32767, 0);

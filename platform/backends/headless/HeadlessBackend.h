@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "Backend.h"
+#include "backends/headless/VirtualJoysticks.h"
+#include "backends/headless/VirtualSound.h"
 
 namespace platform {
 
@@ -100,6 +102,10 @@ public:
     // there is no such window or it has no pixels yet.
     bool WindowImage(HWND window, int& width, int& height, std::vector<std::uint32_t>& pixels) const;
 
+    // ---- Sound and joysticks ----
+    VirtualSound& Sound() override { return sound_; }
+    VirtualJoysticks& Joysticks() override { return joysticks_; }
+
     bool QuitReceived() const { return quitCode_.has_value(); }
     int ExitCode() const { return quitCode_.value_or(0); }
     bool Starved() const { return starved_; }
@@ -116,6 +122,8 @@ private:
     int quitCount_ = 0;
     bool starved_ = false;
     HWND desktopActive_ = nullptr;
+    VirtualSound sound_{[this] { return nowMs_; }, [this](std::uint64_t ms) { AdvanceClock(ms); }};
+    VirtualJoysticks joysticks_;
 };
 
 // Replaces the backend and all platform state (windows, classes, queue, timers) with a fresh

@@ -13,6 +13,7 @@
 
 #include "Backend.h"
 #include "backends/DesktopFocus.h"
+#include "backends/sdl/SdlMedia.h"
 
 namespace platform {
 namespace desktop {
@@ -42,6 +43,8 @@ public:
     void OnWindowIconChanged(HWND window) override;
     void OnWindowActivated(HWND window) override;
     void OnCursorChanged(HCURSOR cursor) override;
+    SoundOutput& Sound() override { return media_.sound; }
+    JoystickSource& Joysticks() override { return media_.joysticks; }
 
     // Maps the windows shown since the last call, then copies the windows' changed pixels to
     // the screen.
@@ -74,6 +77,7 @@ private:
     std::vector<HWND> pendingMaps_;
     // The system cursors made so far, one per shape, freed with the backend.
     std::array<SDL_Cursor*, SDL_NUM_SYSTEM_CURSORS> cursors_{};
+    sdl::SdlMedia media_;  // sound and joysticks
 };
 
 // Replaces the backend and all platform state with a real display; false (and the headless

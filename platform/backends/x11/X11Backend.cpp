@@ -9,6 +9,7 @@
 
 #include "DesktopWindows.h"
 #include "backends/LocalTime.h"
+#include "backends/sdl/SdlMedia.h"
 
 #include "backends/x11/Errors.h"
 #include "backends/x11/NativeWindows.h"
@@ -59,6 +60,7 @@ RECT NativeRectOf(const desktop::TopLevel& w) {
 
 X11Backend::X11Backend(Display* display)
     : display_(display), start_(std::chrono::steady_clock::now()), startLocalTime_(RealLocalTime()) {
+    media_ = std::make_unique<sdl::SdlMedia>();
     sharedMemory_ = LocalSharedMemory(display);
     x11::InternAtomsUsed(display);
     gc_ = XCreateGC(display, DefaultRootWindow(display), 0, nullptr);
@@ -144,6 +146,10 @@ unsigned long X11Backend::NativeWindowOf(HWND window) const {
     auto it = windows_.find(window);
     return it == windows_.end() ? 0 : it->second.id;
 }
+
+SoundOutput& X11Backend::Sound() { return media_->sound; }
+
+JoystickSource& X11Backend::Joysticks() { return media_->joysticks; }
 
 std::vector<unsigned long> X11Backend::ProgramWindows() const {
     std::vector<unsigned long> ids;

@@ -25,6 +25,9 @@ namespace desktop {
 struct TopLevel;
 struct WindowPixels;
 }
+namespace sdl {
+struct SdlMedia;
+}
 
 class X11Backend : public Backend {
 public:
@@ -51,6 +54,8 @@ public:
     void OnWindowIconChanged(HWND window) override;
     void OnWindowActivated(HWND window) override;
     void OnCursorChanged(HCURSOR cursor) override;
+    SoundOutput& Sound() override;
+    JoystickSource& Joysticks() override;
 
     // Maps the windows shown since the last call, then shows the windows' changed pixels.
     void Present();
@@ -105,6 +110,7 @@ private:
     // Windows shown but not yet mapped: a window is mapped when the program next looks for
     // messages, once its size, menu bar and first picture are settled.
     std::vector<HWND> pendingMaps_;
+    std::unique_ptr<sdl::SdlMedia> media_;  // sound and joysticks, through SDL
 };
 
 // Replaces the backend and all platform state with an X display; false (the backend in place

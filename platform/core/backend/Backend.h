@@ -1,4 +1,5 @@
-// The seam between the platform core and a display: time, native input and real windows.
+// The seam between the platform core and a display: time, native input, real windows, sound
+// and joysticks.
 //
 // The window manager and the message queue know nothing of any display library; they ask the
 // backend what time it is, let it deliver input, and tell it about top-level windows. The
@@ -10,7 +11,9 @@
 #include <memory>
 #include <optional>
 
+#include "JoystickSource.h"
 #include "PlatformApi.h"
+#include "SoundOutput.h"
 
 namespace platform {
 
@@ -55,6 +58,11 @@ public:
     virtual void OnWindowActivated(HWND) {}
     // The cursor the pointer shows changed.
     virtual void OnCursorChanged(HCURSOR) {}
+
+    // The sound device and the joysticks, which belong to the backend that serves them (a real
+    // display's are the machine's, the headless one's virtual) and go with it.
+    virtual SoundOutput& Sound() = 0;
+    virtual JoystickSource& Joysticks() = 0;
 };
 
 // The backend a program gets when none was installed.

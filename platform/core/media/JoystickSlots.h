@@ -2,16 +2,15 @@
 // its slot while it stays attached, so a player's pad does not change id when another one is
 // unplugged, and a device plugged in takes the lowest free slot.
 //
-// Devices coming and going are found by looking at SDL's device list on every query rather
-// than by SDL's device events: the display backend takes events off SDL's queue for itself.
+// Devices coming and going are found by looking at the backend's devices on every query
+// rather than by events: a program asks for its joysticks' state when it wants it.
 #pragma once
 
-#include <SDL.h>
-
 #include <array>
-#include <memory>
+#include <optional>
 
-#include "JoystickDevice.h"
+#include "PlatformApi.h"
+#include "JoystickSource.h"
 
 namespace platform {
 
@@ -19,35 +18,21 @@ class JoystickSlots {
 public:
     static constexpr UINT kSlotCount = 16;
 
-    JoystickSlots() = default;
-    ~JoystickSlots() { Close(); }
-    JoystickSlots(const JoystickSlots&) = delete;
-    JoystickSlots& operator=(const JoystickSlots&) = delete;
-
-    // Opens SDL's joysticks and game controllers on the first call; false when they cannot be
-    // read, and then on every later call.
-    bool Open();
-    void Close();
+    // Opens the backend's joysticks on the first call; false when they cannot be read, and then
+    // on every later call.
+    bool Open(JoystickSource& source);
     // Reads the devices' state and brings the slots up to date with the devices attached now.
-    void Refresh();
-    // The device in the slot; null when the slot is empty or past the last one.
-    const JoystickDevice* Find(UINT id) const { return id < kSlotCount ? slots_[id].get() : nullptr; }
+    void Refresh(JoystickSource& source);
+    // The device in the slot; none when the slot is empty or past the last one.
+    std::optional<JoystickId> Find(UINT slot) const;
 
 private:
     enum class OpenState { NotTried, Open, Failed };
 
-    bool OpenSubsystems();
-    void DropDetached();
-    // True when it filled a slot.
-    bool TakeNewDevices();
-    bool Holds(SDL_JoystickID instance) const;
+    bool Holds(JoystickId id) const;
 
     OpenState state_ = OpenState::NotTried;
-    std::array<std::unique_ptr<JoystickDevice>, kSlotCount> slots_;
+    std::array<std::optional<JoystickId>, kSlotCount> slots_;
 };
-
-// The process's joysticks: like sound, SDL's joysticks are the process's own, so they live
-// apart from the platform state that tests replace.
-JoystickSlots& Joysticks();
 
 }  // namespace platform

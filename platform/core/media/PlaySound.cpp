@@ -1,16 +1,9 @@
-// PlaySoundW over the process's sound device, with the last file kept converted.
+// PlaySoundW over the platform's sound device, with the last file kept converted.
 #include "PlatformApi.h"
 #include "kernel/NativePaths.h"
-#include "Utf8.h"
-#include "media/SoundCache.h"
 #include "media/SoundDevice.h"
 
 namespace {
-
-platform::SoundCache& LastSound() {
-    static platform::SoundCache cache;
-    return cache;
-}
 
 // SND_PURGE with a name stops only that sound.
 BOOL Purge(LPCWSTR pszSound) {
@@ -28,10 +21,10 @@ BOOL WINAPI PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD fdwSound) {
     if ((fdwSound & SND_NOSTOP) && device.IsPlaying()) return FALSE;
     if (!device.Open()) return FALSE;
     std::string path = platform::NativePathOfWide(pszSound);
-    std::shared_ptr<const platform::SoundSamples> sound = LastSound().Get(path, device.Format());
+    std::shared_ptr<const platform::PcmSound> sound = device.Load(path);
     if (!sound) return FALSE;
     const bool loop = (fdwSound & SND_LOOP) != 0;
-    const std::uint64_t started = device.Play(std::move(sound), std::move(path), loop);
-    if (!(fdwSound & SND_ASYNC) && !loop) device.WaitUntilOver(started);
+    device.Play(std::move(sound), std::move(path), loop);
+    if (!(fdwSound & SND_ASYNC) && !loop) device.WaitUntilOver();
     return TRUE;
 }

@@ -1,65 +1,27 @@
-// The multimedia joystick calls over SDL's virtual joysticks, which run through SDL's device
-// list and updates as real devices do.
-#include <gtest/gtest.h>
-#include <SDL.h>
-
+// The multimedia joystick calls over the headless backend's virtual joysticks, plugged in and
+// out and moved by the tests themselves.
 #include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
 
+#include "HeadlessTest.h"
 #include "PlatformApi.h"
-#include "backends/sdl/SdlLibrary.h"
 
 namespace {
 
-// SDL's centre, 0, is halfway up a scale of 0..65535 that has no middle value.
+using platform::JoystickId;
+using platform::VirtualJoystickKind;
+
+// The centre, 0, is halfway up a scale of 0..65535 that has no middle value.
 constexpr UINT kCentre = 32768;
-constexpr UINT kCentreTolerance = 1;
 
-struct VirtualDevice {
-    SDL_JoystickID instance;
-    SDL_Joystick* handle;  // ours, to set the device's axes and buttons
-};
-
-class JoystickTest : public ::testing::Test {
+class JoystickTest : public HeadlessTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(platform::sdl::Load());  // as the platform loads SDL before opening its subsystems
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-        if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "real joysticks are attached and would take the ids";
-    }
+    platform::VirtualJoysticks& Devices() { return Backend().Joysticks(); }
 
-    void TearDown() override {
-        while (!devices_.empty()) Detach(devices_.front());
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
-    }
-
-    VirtualDevice Attach(SDL_JoystickType type, int axes, int buttons, int hats = 0, const char* name = nullptr) {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = static_cast<Uint16>(type);
-        desc.naxes = static_cast<Uint16>(axes);
-        desc.nbuttons = static_cast<Uint16>(buttons);
-        desc.nhats = static_cast<Uint16>(hats);
-        desc.name = name;
-        const int index = SDL_JoystickAttachVirtualEx(&desc);
-        EXPECT_GE(index, 0) << SDL_GetError();
-        VirtualDevice device{SDL_JoystickGetDeviceInstanceID(index), SDL_JoystickOpen(index)};
-        EXPECT_NE(device.handle, nullptr) << SDL_GetError();
-        devices_.push_back(device);
-        return device;
-    }
-
-    VirtualDevice AttachStick(const char* name, int axes = 3, int buttons = 4) {
-        return Attach(SDL_JOYSTICK_TYPE_FLIGHT_STICK, axes, buttons, 0, name);
-    }
-
-    void Detach(VirtualDevice device) {
-        SDL_JoystickClose(device.handle);
-        for (int index = 0; index < SDL_NumJoysticks(); ++index)
-            if (SDL_JoystickGetDeviceInstanceID(index) == device.instance) SDL_JoystickDetachVirtual(index);
-        std::erase_if(devices_, [&](const VirtualDevice& d) { return d.instance == device.instance; });
+    JoystickId PlugIn(const char* name, int axes = 3, int buttons = 4) {
+        return Devices().PlugIn({.name = name, .axes = axes, .buttons = buttons});
     }
 
     static JOYINFO Position(UINT id) {
@@ -73,33 +35,32 @@ protected:
         if (joyGetDevCapsW(id, &caps, sizeof caps) != JOYERR_NOERROR) return L"(none)";
         return caps.szPname;
     }
-
-private:
-    std::vector<VirtualDevice> devices_;
 };
 
 TEST_F(JoystickTest, TheDriverOffersSixteenIds) { EXPECT_EQ(joyGetNumDevs(), 16u); }
 
 TEST_F(JoystickTest, AxesSpanTheWholeScale) {
     struct Case {
-        Sint16 sdl;
+        int value;
         UINT position;
     };
-    const Case cases[] = {{-32768, 0}, {0, kCentre}, {32767, 65535}, {-16384, 16384}};
-    const VirtualDevice stick = AttachStick("Stick");
+    const Case cases[] = {{-32768, 0}, {0, kCentre}, {32767, 65535}, {-16384, 16384}, {16384, 49152}};
+    const JoystickId stick = PlugIn("Stick");
     for (const Case& c : cases) {
-        for (int axis = 0; axis < 3; ++axis) SDL_JoystickSetVirtualAxis(stick.handle, axis, c.sdl);
+        for (auto axis : {platform::kJoystickX, platform::kJoystickY, platform::kJoystickZ})
+            Devices().SetAxis(stick, axis, c.value);
         const JOYINFO info = Position(JOYSTICKID1);
-        for (UINT value : {info.wXpos, info.wYpos, info.wZpos})
-            EXPECT_NEAR(value, c.position, kCentreTolerance) << "SDL value " << c.sdl;
+        for (UINT value : {info.wXpos, info.wYpos, info.wZpos}) EXPECT_EQ(value, c.position) << "value " << c.value;
     }
 }
 
 TEST_F(JoystickTest, AnAxisTheDeviceLacksReadsZero) {
-    const VirtualDevice pad = AttachStick("Two axes", 2);
-    SDL_JoystickSetVirtualAxis(pad.handle, 0, 32767);
+    const JoystickId pad = PlugIn("Two axes", 2);
+    Devices().SetAxis(pad, platform::kJoystickX, 32767);
+    Devices().SetAxis(pad, platform::kJoystickZ, 32767);
     const JOYINFO info = Position(JOYSTICKID1);
     EXPECT_EQ(info.wXpos, 65535u);
+    EXPECT_EQ(info.wYpos, kCentre);
     EXPECT_EQ(info.wZpos, 0u);
 }
 
@@ -115,61 +76,33 @@ TEST_F(JoystickTest, ButtonsAreBits) {
         {{2, 31}, JOY_BUTTON3 | 0x80000000u},
         {{32, 39}, 0},  // past the 32 a JOYINFO holds
     };
-    const VirtualDevice stick = AttachStick("Many buttons", 2, 40);
+    const JoystickId stick = PlugIn("Many buttons", 2, 40);
     for (const Case& c : cases) {
-        for (int button = 0; button < 40; ++button) SDL_JoystickSetVirtualButton(stick.handle, button, SDL_RELEASED);
-        for (int button : c.pressed) SDL_JoystickSetVirtualButton(stick.handle, button, SDL_PRESSED);
+        for (int button = 0; button < 40; ++button) Devices().SetButton(stick, button, false);
+        for (int button : c.pressed) Devices().SetButton(stick, button, true);
         EXPECT_EQ(Position(JOYSTICKID1).wButtons, c.bits) << ::testing::PrintToString(c.pressed);
     }
-}
-
-// A controller reads as Windows shows a pad: the left stick on X and Y, the triggers sharing Z,
-// A, B, X, Y, then the shoulders as buttons 1 to 6. The virtual controller's mapping puts the
-// left stick on its axes 0 and 1, the triggers on 4 and 5, A on button 0 and the left
-// shoulder on button 9.
-TEST_F(JoystickTest, AControllerReadsAsAPad) {
-    const VirtualDevice pad = Attach(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 6, 15, 1);
-    struct Case {
-        const char* what;
-        int axis;
-        Sint16 value;
-        UINT JOYINFO::*field;
-        UINT expected;
-    };
-    const Case cases[] = {
-        {"left stick left", 0, -32768, &JOYINFO::wXpos, 0},
-        {"left stick down", 1, 32767, &JOYINFO::wYpos, 65535},
-        {"left trigger pressed", 4, 32767, &JOYINFO::wZpos, kCentre + 32767},
-        {"right trigger pressed", 5, 32767, &JOYINFO::wZpos, kCentre - 32767},
-    };
-    for (const Case& c : cases) {
-        for (int axis : {4, 5}) SDL_JoystickSetVirtualAxis(pad.handle, axis, -32768);  // triggers released
-        SDL_JoystickSetVirtualAxis(pad.handle, c.axis, c.value);
-        EXPECT_EQ(Position(JOYSTICKID1).*c.field, c.expected) << c.what;
-    }
-    SDL_JoystickSetVirtualButton(pad.handle, 0, SDL_PRESSED);
-    SDL_JoystickSetVirtualButton(pad.handle, 9, SDL_PRESSED);
-    EXPECT_EQ(Position(JOYSTICKID1).wButtons, UINT{JOY_BUTTON1 | (JOY_BUTTON1 << 4)});
 }
 
 TEST_F(JoystickTest, CapabilitiesDescribeTheDevice) {
     struct Case {
         const char* name;
-        int axes, buttons, hats;
+        int axes, buttons;
+        bool pointOfView;
         UINT caps;
     };
     const Case cases[] = {
-        {"Two axes", 2, 3, 0, 0},
-        {"Three axes", 3, 8, 0, JOYCAPS_HASZ},
-        {"Six axes and a hat", 6, 40, 1, JOYCAPS_HASZ | JOYCAPS_HASR | JOYCAPS_HASU | JOYCAPS_HASV | JOYCAPS_HASPOV | JOYCAPS_POV4DIR},
-        {"A name far too long to fit the thirty-one characters", 2, 2, 0, 0},
+        {"Two axes", 2, 3, false, 0},
+        {"Three axes", 3, 8, false, JOYCAPS_HASZ},
+        {"Six axes and a hat", 6, 40, true, JOYCAPS_HASZ | JOYCAPS_HASR | JOYCAPS_HASU | JOYCAPS_HASV | JOYCAPS_HASPOV | JOYCAPS_POV4DIR},
     };
     for (const Case& c : cases) {
-        const VirtualDevice device = Attach(SDL_JOYSTICK_TYPE_FLIGHT_STICK, c.axes, c.buttons, c.hats, c.name);
+        const JoystickId device =
+            Devices().PlugIn({.name = c.name, .axes = c.axes, .buttons = c.buttons, .pointOfView = c.pointOfView, .vendor = 0x45E, .product = 0x28E});
         JOYCAPSW caps{};
         ASSERT_EQ(joyGetDevCapsW(JOYSTICKID1, &caps, sizeof caps), JOYERR_NOERROR) << c.name;
-        const std::string name(c.name);
-        EXPECT_EQ(std::wstring(caps.szPname), std::wstring(name.begin(), name.begin() + std::min<std::size_t>(name.size(), MAXPNAMELEN - 1)));
+        EXPECT_EQ(caps.wMid, 0x45Eu) << c.name;
+        EXPECT_EQ(caps.wPid, 0x28Eu) << c.name;
         EXPECT_EQ(caps.wNumAxes, UINT(std::min(c.axes, 6))) << c.name;
         EXPECT_EQ(caps.wNumButtons, UINT(std::min(c.buttons, 32))) << c.name;
         EXPECT_EQ(caps.wCaps, c.caps) << c.name;
@@ -177,31 +110,69 @@ TEST_F(JoystickTest, CapabilitiesDescribeTheDevice) {
         EXPECT_EQ(caps.wZmax, c.axes > 2 ? 65535u : 0u) << c.name;
         EXPECT_EQ(caps.wMaxAxes, 6u);
         EXPECT_EQ(caps.wMaxButtons, 32u);
-        Detach(device);
+        Devices().Unplug(device);
+    }
+}
+
+TEST_F(JoystickTest, NamesAreCutToFitAndOnlyUtf8IsKept) {
+    struct Case {
+        const char* name;
+        std::wstring reads;
+    };
+    const Case cases[] = {
+        {"Pad", L"Pad"},
+        {"A name far too long to fit the thirty-one characters", L"A name far too long to fit the "},
+        {"Caf\xC3\xA9 pad", L"Caf\u00E9 pad"},
+        {"Not UTF-8 \xFF", L""},
+    };
+    for (const Case& c : cases) {
+        const JoystickId device = PlugIn(c.name);
+        EXPECT_EQ(NameOf(JOYSTICKID1), c.reads) << c.name;
+        Devices().Unplug(device);
     }
 }
 
 // Devices keep their ids while attached; a device plugged in takes the lowest free one.
 TEST_F(JoystickTest, IdsStayWithTheirDevicesAcrossPlugging) {
-    const VirtualDevice first = AttachStick("First");
-    AttachStick("Second");
+    const JoystickId first = PlugIn("First");
+    PlugIn("Second");
     EXPECT_EQ(NameOf(JOYSTICKID1), L"First");
     EXPECT_EQ(NameOf(JOYSTICKID2), L"Second");
 
-    Detach(first);
+    Devices().Unplug(first);
     JOYINFO info{};
     EXPECT_EQ(joyGetPos(JOYSTICKID1, &info), JOYERR_UNPLUGGED);
     EXPECT_EQ(NameOf(JOYSTICKID2), L"Second");
 
-    AttachStick("Third");
-    AttachStick("Fourth");
+    PlugIn("Third");
+    PlugIn("Fourth");
     EXPECT_EQ(NameOf(JOYSTICKID1), L"Third");
     EXPECT_EQ(NameOf(JOYSTICKID2), L"Second");
     EXPECT_EQ(NameOf(2), L"Fourth");
 }
 
+// A device unplugged and plugged in again between two looks is a new device to the platform.
+TEST_F(JoystickTest, ADevicePluggedInAgainTakesTheLowestFreeId) {
+    const JoystickId first = PlugIn("First");
+    PlugIn("Second");
+    ASSERT_EQ(NameOf(JOYSTICKID2), L"Second");
+    Devices().Unplug(first);
+    EXPECT_EQ(NameOf(JOYSTICKID1), L"(none)");
+    PlugIn("First");
+    EXPECT_EQ(NameOf(JOYSTICKID1), L"First");
+    EXPECT_EQ(NameOf(JOYSTICKID2), L"Second");
+}
+
+TEST_F(JoystickTest, ASeventeenthDeviceWaitsForAFreeId) {
+    std::vector<JoystickId> devices;
+    for (int i = 0; i < 17; ++i) devices.push_back(PlugIn(("Pad " + std::to_string(i)).c_str()));
+    EXPECT_EQ(NameOf(15), L"Pad 15");
+    Devices().Unplug(devices[4]);
+    EXPECT_EQ(NameOf(4), L"Pad 16");
+}
+
 TEST_F(JoystickTest, BadRequestsAreRefused) {
-    AttachStick("Only");
+    PlugIn("Only");
     JOYINFO info{};
     JOYCAPSW caps{};
     struct Case {
@@ -219,6 +190,16 @@ TEST_F(JoystickTest, BadRequestsAreRefused) {
         {"capabilities into too small a buffer", joyGetDevCapsW(0, &caps, sizeof caps - 1), MMSYSERR_INVALPARAM},
     };
     for (const Case& c : cases) EXPECT_EQ(c.result, c.expected) << c.what;
+}
+
+TEST_F(JoystickTest, WithoutADriverThereAreNoIds) {
+    Devices().RemoveDriver();
+    PlugIn("Unreadable");
+    JOYINFO info{};
+    JOYCAPSW caps{};
+    EXPECT_EQ(joyGetNumDevs(), 0u);
+    EXPECT_EQ(joyGetPos(0, &info), MMSYSERR_NODRIVER);
+    EXPECT_EQ(joyGetDevCapsW(0, &caps, sizeof caps), MMSYSERR_NODRIVER);
 }
 
 // The fields lie where Windows has them, with WCHAR four bytes wide here instead of two.
