@@ -3,7 +3,7 @@
 #pragma once
 
 #include "PlatformApi.h"
-#include "JoystickSource.h"
+#include "backend/JoystickSource.h"
 
 namespace platform {
 

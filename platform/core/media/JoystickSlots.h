@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "PlatformApi.h"
-#include "JoystickSource.h"
+#include "backend/JoystickSource.h"
 
 namespace platform {
 

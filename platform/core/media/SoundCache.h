@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "SoundOutput.h"
+#include "backend/SoundOutput.h"
 
 namespace platform {
 

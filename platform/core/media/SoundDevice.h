@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "SoundOutput.h"
+#include "backend/SoundOutput.h"
 #include "SoundCache.h"
 
 namespace platform {

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "SoundOutput.h"
+#include "backend/SoundOutput.h"
 
 namespace platform {
 
