@@ -78,6 +78,14 @@ else
     overall=1
 fi
 
+# Includes that run upward or sideways between the layers fail before anything is built.
+if "$ROOT/tools/check_layers.sh" "$ROOT"; then
+    record "Layering" "ok"
+else
+    record "Layering" "FAILED"
+    overall=1
+fi
+
 if [ $overall -eq 0 ]; then
     build_and_test "Tests" build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo || overall=1
     export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1
