@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Everything a fresh Debian 12 machine needs to pass the tests: installs what is missing,
+# Everything a fresh Debian 12 machine needs to pass the tests: installs what is missing, checks
+# that no include runs upward or sideways between the layers (tools/check_layers.sh),
 # builds, runs every test, runs them again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then checks that the toolkit and the game cross-compile for Windows against the real
 # platform headers. Prints a summary; exits non-zero on any failure.
