@@ -12,7 +12,7 @@ namespace platform::sdl {
 
 #define ASTROVEX_SDL_FUNCTIONS(X)                                                                          \
     X(BuildAudioCVT) X(CloseAudioDevice) X(ConvertAudio) X(CreateRGBSurfaceWithFormatFrom)                 \
-    X(CreateSystemCursor) X(CreateWindow) X(DestroyWindow) X(FreeCursor) X(FreeSurface) X(FreeWAV)                       \
+    X(CreateSystemCursor) X(CreateWindow) X(DestroyWindow) X(FreeCursor) X(FreeSurface)                       \
     X(GameControllerClose) X(GameControllerEventState) X(GameControllerGetAxis) X(GameControllerGetButton) \
     X(GameControllerGetJoystick) X(GameControllerHasAxis) X(GameControllerHasButton) X(GameControllerOpen) \
     X(GetAudioDeviceStatus) X(GetCurrentVideoDriver) X(GetDisplayBounds) X(GetError) X(GetGlobalMouseState) \
@@ -20,9 +20,9 @@ namespace platform::sdl {
     X(InitSubSystem) X(IntersectRect) X(IsGameController) X(JoystickClose) X(JoystickEventState)           \
     X(JoystickGetAttached) X(JoystickGetAxis) X(JoystickGetButton) X(JoystickGetDeviceInstanceID)          \
     X(JoystickGetProduct) X(JoystickGetVendor) X(JoystickInstanceID) X(JoystickName) X(JoystickNumAxes)    \
-    X(JoystickNumButtons) X(JoystickNumHats) X(JoystickOpen) X(JoystickUpdate) X(LoadWAV_RW)              \
+    X(JoystickNumButtons) X(JoystickNumHats) X(JoystickOpen) X(JoystickUpdate)              \
     X(LockSurface) X(NumJoysticks) X(OpenAudioDevice) X(PauseAudioDevice) X(PollEvent) X(QuitSubSystem)   \
-    X(RWFromFP) X(RaiseWindow) X(RestoreWindow) X(SetCursor) X(SetError) X(SetHint) X(SetSurfaceBlendMode) \
+    X(RaiseWindow) X(RestoreWindow) X(SetCursor) X(SetError) X(SetHint) X(SetSurfaceBlendMode) \
     X(SetWindowIcon) X(SetWindowInputFocus) X(SetWindowPosition) X(SetWindowSize) X(SetWindowTitle)       \
     X(ShowWindow) X(StartTextInput) X(UnlockSurface) X(UpdateWindowSurfaceRects) X(UpperBlit)             \
     X(WaitEvent) X(WaitEventTimeout)
