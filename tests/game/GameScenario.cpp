@@ -7,9 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "FreshState.h"
 #include "game/ProcessState.h"
 #include "toolkit/drawing/RandomBetween.h"
-#include "toolkit/scores/FormNamePlayer.h"
 
 namespace MyGame {
 
@@ -46,8 +46,7 @@ void GameScenario::SetUp() {
     setenv("XDG_DATA_HOME", (root_ + "/data").c_str(), 1);
     setenv("HOME", (root_ + "/no-home").c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    ResetProcessState();
-    OrloUtility::PlayerName().clear();
+    ReplaceWithFresh(Process());
     OrloUtility::SeedRandom(20261210);
 }
 
