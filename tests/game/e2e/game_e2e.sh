@@ -32,13 +32,13 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d)
 FAILURE_SHOT=game-failure-$RUN.png
 GAME_PID=""
-# shellcheck source=../../showcase/x_session.sh
-source "$HERE/../../showcase/x_session.sh"
+# shellcheck source=../../support/x_session.sh
+source "$HERE/../../support/x_session.sh"
 trap 'stop_pid "$GAME_PID"; end_x_session; rm -rf "$WORK"' EXIT
 trap 'exit 1' INT TERM HUP  # a signal ends the script through the EXIT trap too
 
 # In the sanitizer build: what system libraries leak is theirs to fix, not this test's to report.
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$HERE/../../showcase/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$HERE/../../support/lsan.supp:print_suppressions=0"
 
 MISSING=$( (missing_tools; for tool in convert compare identify; do command -v "$tool" >/dev/null || echo "$tool"; done) | tr '\n' ' ')
 if [ -n "$MISSING" ]; then
@@ -374,17 +374,6 @@ run_play() {
     exit_from_menu
 }
 
-# The close button of the frame the window manager draws: the rightmost button of its title bar.
-click_close_button() {
-    local left top width extents right titleHeight
-    left=$(xwininfo -id "$WINDOW" | awk '/Absolute upper-left X/ {print $NF}')
-    top=$(xwininfo -id "$WINDOW" | awk '/Absolute upper-left Y/ {print $NF}')
-    width=$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $NF}')
-    extents=$(xprop -id "$WINDOW" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    read -r _ right titleHeight _ <<<"$extents"
-    xdotool mousemove $((left + width + right - 10)) $((top - titleHeight / 2)) click 1
-}
-
 run_leaderboard() {
     play_folder leaderboard
     local data=$WORK/leaderboard-data
@@ -433,7 +422,7 @@ run_leaderboard() {
     keep title-leaderboard
     echo "ok: a key goes back to the title, which shows the leaderboard line"
 
-    click_close_button
+    click_close_button "$WINDOW"
     wait_for_game_exit
     [ "$EXIT_CODE" -eq 0 ] || fail "closed with the close button, the game ended with exit code $EXIT_CODE; $(game_errors)"
     echo "ok: the close button ends the game with 0"
@@ -521,7 +510,7 @@ run_desktop() {
     poll_until 5 eval '[ "$(wc -l <"$file")" -eq 2 ]' || fail "the second game was not recorded: $(od -c "$file" | head -n 5)"
     echo "ok: Alt+F4 at the Classifica window closes only it, and the game is recorded"
 
-    click_close_button
+    click_close_button "$WINDOW"
     wait_for_game_exit
     [ "$EXIT_CODE" -eq 0 ] || fail "closed with the close button, the game ended with exit code $EXIT_CODE; $(game_errors)"
 }
