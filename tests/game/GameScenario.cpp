@@ -1,7 +1,5 @@
 #include "game/GameScenario.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,9 +30,6 @@ void Restore(const char* name, const std::optional<std::string>& value) {
 
 void GameScenario::SetUp() {
     GameFormTest::SetUp();
-    char pattern[] = "/tmp/astrovex-game-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
     std::filesystem::copy(ASTROVEX_ASSET_DIR, AssetFolder(), std::filesystem::copy_options::recursive);
     std::filesystem::create_directories(root_ + "/play");
     std::filesystem::create_directories(root_ + "/data");
@@ -56,7 +51,6 @@ void GameScenario::TearDown() {
     Restore("XDG_DATA_HOME", savedDataHome_);
     Restore("HOME", savedHome_);
     Restore("SDL_AUDIODRIVER", savedAudioDriver_);
-    std::filesystem::remove_all(root_);
 }
 
 FormMain& GameScenario::Open() {
