@@ -61,7 +61,7 @@ void RefillLevelFive(MyGame::FormMain& game, platform::HeadlessBackend& backend)
 void GameFrameAtLevelFive(benchmark::State& state) {
     GameFolders folders;
     platform::HeadlessBackend& backend = platform::InstallHeadlessBackend();
-    MyGame::ResetProcessState();
+    MyGame::Process() = MyGame::ProcessState{};
     OrloUtility::SeedRandom(5);
     {
         MyGame::FormMain game(reinterpret_cast<HINSTANCE>(0x400000), "Astrovex");

@@ -2,6 +2,7 @@
 // the explosion is checked every time it plays, and read again only when its file changed. A
 // file that is no regular file, or larger than any asset, is refused unread, as a changed one.
 #include "game/FormMain.h"
+#include "game/ProcessState.h"
 #include "toolkit/drawing/LoadBitmapFile.h"
 #include "toolkit/util/Paths.h"
 #include "toolkit/util/ShowError.h"
@@ -24,9 +25,8 @@ HBITMAP FormMain::LoadCheckedBitmap(const std::string& path) {
 
 // One check kept for the process: the sound plays at every hit.
 void FormMain::PlayExplosion() {
-    static CheckedAsset explosion(kExplosionChecksum);
     const std::string resolved = ResolveAssetPath(kAssetFolder + "Explosion.wav");
-    if (explosion.Passes(resolved)) PlaySoundFile(resolved, false);
+    if (Process().explosion.Passes(resolved)) PlaySoundFile(resolved, false);
 }
 
 }  // namespace MyGame

@@ -7,6 +7,4 @@ ProcessState& Process() {
     return state;
 }
 
-void ResetProcessState() { Process() = ProcessState{}; }
-
 }  // namespace MyGame

@@ -1,8 +1,10 @@
-// The few values of the game that live once per process rather than per window: the frame
-// clock, the title animation and the two fire cool-downs.
+// All the game's values that live once per process rather than per window, in one place so
+// that tests can replace them whole: the frame clock, the title animation, the two fire
+// cool-downs and the explosion's check.
 #pragma once
 
 #include "PlatformApi.h"
+#include "game/Assets.h"
 #include "toolkit/util/TimeStamp.h"
 
 namespace MyGame {
@@ -30,11 +32,12 @@ struct ProcessState {
     OrloUtility::TimeStamp lastPlayerShot;
     bool firstEnemyShot = true;
     OrloUtility::TimeStamp lastEnemyShot;
+
+    // ---- The explosion's sound file, checked at every hit and read again only when it changed ----
+    CheckedAsset explosion{kExplosionChecksum};
 };
 
 // The one instance.
 ProcessState& Process();
-// Back to the values at program start, for tests that play several games in one process.
-void ResetProcessState();
 
 }  // namespace MyGame

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "TempFolder.h"
 #include "toolkit/scores/Leaderboard.h"
 #include "toolkit/scores/ScoreLines.h"
 
@@ -28,12 +29,10 @@ void Expect(bool condition, const char* what) {
 // A temporary folder standing for the user's data folder, removed when the fuzzer exits. It
 // lies in TMPDIR when set: every save syncs to disk, which a memory file system makes cheap.
 const std::filesystem::path& ScoreFolder() {
+    static const TempFolder root("astrovex-fuzz");
     static const std::filesystem::path folder = [] {
-        static std::string root = (std::filesystem::temp_directory_path() / "astrovex-fuzz-XXXXXX").string();
-        Expect(mkdtemp(root.data()) != nullptr, "a temporary folder");
-        setenv("XDG_DATA_HOME", root.c_str(), 1);
-        std::atexit([] { std::filesystem::remove_all(root); });
-        return std::filesystem::path(root) / "Astrovex" / "Score";
+        setenv("XDG_DATA_HOME", root.Text().c_str(), 1);
+        return root.Path() / "Astrovex" / "Score";
     }();
     return folder;
 }

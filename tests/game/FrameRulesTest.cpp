@@ -1,5 +1,6 @@
 // The game's heartbeat: how ticks measure time, pausing, the typed commands, and the levels
 // with their waves.
+#include "FreshState.h"
 #include "game/GameScenario.h"
 #include "game/GameStrategy.h"
 #include "game/ProcessState.h"
@@ -51,7 +52,7 @@ protected:
 
 TEST_F(FrameRulesTest, TheFirstTickOnlyStartsTheClock) {
     FormMain& game = Play();
-    ResetProcessState();
+    ReplaceWithFresh(Process());
     OnlyStrategy(game, 0);
     game.OnTick();
     EXPECT_EQ(steps_, 0) << "no time has passed yet";

@@ -1,15 +1,13 @@
 #include "game/GameScenario.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "FreshState.h"
 #include "game/ProcessState.h"
 #include "toolkit/drawing/RandomBetween.h"
-#include "toolkit/scores/FormNamePlayer.h"
 
 namespace MyGame {
 
@@ -32,9 +30,6 @@ void Restore(const char* name, const std::optional<std::string>& value) {
 
 void GameScenario::SetUp() {
     GameFormTest::SetUp();
-    char pattern[] = "/tmp/astrovex-game-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
     std::filesystem::copy(ASTROVEX_ASSET_DIR, AssetFolder(), std::filesystem::copy_options::recursive);
     std::filesystem::create_directories(root_ + "/play");
     std::filesystem::create_directories(root_ + "/data");
@@ -46,8 +41,7 @@ void GameScenario::SetUp() {
     setenv("XDG_DATA_HOME", (root_ + "/data").c_str(), 1);
     setenv("HOME", (root_ + "/no-home").c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    ResetProcessState();
-    OrloUtility::PlayerName().clear();
+    ReplaceWithFresh(Process());
     OrloUtility::SeedRandom(20261210);
 }
 
@@ -57,7 +51,6 @@ void GameScenario::TearDown() {
     Restore("XDG_DATA_HOME", savedDataHome_);
     Restore("HOME", savedHome_);
     Restore("SDL_AUDIODRIVER", savedAudioDriver_);
-    std::filesystem::remove_all(root_);
 }
 
 FormMain& GameScenario::Open() {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "TempFolder.h"
 #include "game/FormMain.h"
 #include "toolkit/game/GameFormTest.h"
 
@@ -58,7 +59,8 @@ protected:
     int PixelsNotOf(FormMain& game, int x, int y, int width, int height, COLORREF colour);
 
 private:
-    std::string root_;
+    TempFolder temp_{"astrovex-game"};
+    const std::string root_ = temp_.Text();
     std::string savedWorkingFolder_;
     std::optional<std::string> savedDataHome_;
     std::optional<std::string> savedHome_;

@@ -1,5 +1,6 @@
 // The steps of the five strategies: falling asteroids, UFOs crossing row after row and firing,
 // the player's bullets hitting what they meet first, enemy bullets, and the collision insets.
+#include "FreshState.h"
 #include "game/GameScenario.h"
 #include "game/MovementAsteroide.h"
 #include "game/MovementBullet.h"
@@ -93,7 +94,7 @@ TEST_F(MovementsTest, AUfoFiresWhenCloserThanThirtyPixelsToTheShip) {
     } cases[] = {{29, true}, {-29, true}, {30, false}, {-30, false}, {0, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.distance);
-        ResetProcessState();
+        ReplaceWithFresh(Process());
         FormMain& game = Field();
         auto& ufo = First<SpriteUfo>(game);
         ufo.movingRight = true;
@@ -116,7 +117,7 @@ TEST_F(MovementsTest, APlayerBulletHitsWhatComesFirstInTheList) {
     } cases[] = {{true}, {false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ufoFirst ? "UFO first" : "asteroid first");
-        ResetProcessState();
+        ReplaceWithFresh(Process());
         FormMain& game = Field();
         auto& ufo = First<SpriteUfo>(game);
         auto& rock = First<SpriteAsteroidi>(game);
@@ -192,7 +193,7 @@ TEST_F(MovementsTest, TouchesCountOnlyBeyondTheInsets) {
                  {"ufo", 21, true},       {"enemy bullet", 10, false}, {"enemy bullet", 11, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.kind << " overlapping by " << c.overlap);
-        ResetProcessState();
+        ReplaceWithFresh(Process());
         FormMain& game = Field();
         const OrloUtility::Sprite& ship = *game.player;
         auto placeBefore = [&](MovingSprite& sprite, int dx, int dy) {

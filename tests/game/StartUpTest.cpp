@@ -2,9 +2,11 @@
 // cannot be found, and a whole run from the title screen to the close box.
 #include <filesystem>
 
+#include "FreshState.h"
 #include "controls/MessageBox.h"
 #include "game/GameScenario.h"
 #include "game/StartUp.h"
+#include "toolkit/ToolkitState.h"
 #include "toolkit/elements/ElementRegistry.h"
 
 namespace MyGame {
@@ -46,7 +48,7 @@ TEST_F(StartUpTest, TheGameRunsFromAFolderBesideOrAboveThePicturesAndEndsWithZer
         SCOPED_TRACE(c.what);
         const fs::path before = fs::current_path();
         fs::current_path(c.workingFolder);
-        OrloUtility::ResetElementRegistryForTests();
+        ReplaceWithFresh(OrloUtility::Toolkit());
         EXPECT_EQ(Run(), 0);
         EXPECT_EQ(title_, L"Astrovex Sparatutto spaziale arcade: abbatti gli UFO!");
         fs::current_path(before);

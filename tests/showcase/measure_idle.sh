@@ -10,8 +10,9 @@ PROGRAM=$1
 SPELL=${2:-10}
 HERE=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d)
-source "$HERE/x_session.sh"
-trap 'end_x_session; rm -rf "$WORK"' EXIT
+# shellcheck source=showcase_session.sh
+source "$HERE/showcase_session.sh"
+trap 'end_showcase_session; rm -rf "$WORK"' EXIT
 trap 'exit 1' INT TERM HUP  # a signal ends the script through the EXIT trap too
 
 # User plus system time of all its threads in clock ticks: fields 14 and 15 of its stat,

@@ -13,12 +13,13 @@ PROGRAM=$1
 SHOTS=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d)
-source "$HERE/x_session.sh"
-trap 'end_x_session; rm -rf "$WORK"' EXIT
+# shellcheck source=showcase_session.sh
+source "$HERE/showcase_session.sh"
+trap 'end_showcase_session; rm -rf "$WORK"' EXIT
 trap 'exit 1' INT TERM HUP  # a signal ends the script through the EXIT trap too
 
 # In the sanitizer build: what system libraries leak is theirs to fix, not this test's to report.
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$HERE/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$HERE/../support/lsan.supp:print_suppressions=0"
 
 MISSING=$(missing_tools | tr '\n' ' ')
 if [ -n "$MISSING" ]; then
@@ -113,18 +114,10 @@ check_whole_log() {
     echo "ok: every element, closed from the menu"
 }
 
-# The close button of the frame the window manager draws: the rightmost button of its title bar.
 close_with_close_button() {
     start_showcase "$PROGRAM" "$LOG"
     wait_for_log "$LOG" ready
-    local window left top width extents right titleHeight
-    window=$(window_named "Astrovex showcase")
-    left=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $NF}')
-    top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $NF}')
-    width=$(xwininfo -id "$window" | awk '/Width:/ {print $NF}')
-    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    read -r _ right titleHeight _ <<<"$extents"
-    xdotool mousemove $((left + width + right - 10)) $((top - titleHeight / 2)) click 1
+    click_close_button "$(window_named "Astrovex showcase")"
     wait_for_log "$LOG" close
     wait_for_exit
     [ "$EXIT_CODE" -eq 0 ] || fail "closed with the close button, the showcase ended with exit code $EXIT_CODE"

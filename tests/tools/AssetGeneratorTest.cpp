@@ -9,7 +9,6 @@
 // fault in a writer is not mirrored by the check.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -23,6 +22,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "TempFolder.h"
 
 namespace {
 
@@ -66,12 +67,6 @@ std::set<std::string> FileNames(const fs::path& dir) {
 
 class GeneratorRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        out_ = fs::temp_directory_path() / ("astrovex_assetgen_" + std::to_string(getpid()));
-        fs::remove_all(out_);
-    }
-    void TearDown() override { fs::remove_all(out_); }
-
     // The generator's exit status, or -1 when it did not exit normally.
     static int Run(const std::string& arguments) {
         const int status = std::system((std::string("'") + ASSETGEN_PROGRAM + "' " + arguments).c_str());
@@ -79,7 +74,8 @@ protected:
     }
     static std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
-    fs::path out_;
+    TempFolder temp_{"astrovex-assetgen"};
+    const fs::path out_ = temp_.Path();
 };
 
 TEST_F(GeneratorRun, ReproducesTheCommittedFilesByteForByte) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/ToolkitState.h"
 #include "toolkit/elements/GUIElement.h"
 #include "toolkit/elements/SubMenu.h"
 
@@ -10,16 +11,7 @@ namespace OrloUtility {
 
 namespace {
 
-struct Registry {
-    std::vector<GUIElement*> elements;  // in order of construction; not owned
-    std::uint32_t idCounter = 0;
-    HWND mainWindow = nullptr;
-};
-
-Registry& TheRegistry() {
-    static Registry registry;
-    return registry;
-}
+ElementRegistry& TheRegistry() { return Toolkit().registry; }
 
 }  // namespace
 
@@ -63,7 +55,5 @@ std::uint32_t TakeNextId() { return ++TheRegistry().idCounter; }
 HWND MainWindow() { return TheRegistry().mainWindow; }
 
 void RecordMainWindow(HWND window) { TheRegistry().mainWindow = window; }
-
-void ResetElementRegistryForTests() { TheRegistry() = Registry{}; }
 
 }  // namespace OrloUtility

@@ -2,10 +2,12 @@
 // lookups the window procedure makes for every message to find the element a window, a
 // control id or a menu command belongs to.
 //
-// There is one of each per process, used only from the window thread, so nothing is locked.
+// There is one of each per process, kept in the toolkit's state (ToolkitState.h), used only
+// from the window thread, so nothing is locked.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "PlatformApi.h"
 
@@ -13,6 +15,12 @@ namespace OrloUtility {
 
 class GUIElement;
 class SubMenu;
+
+struct ElementRegistry {
+    std::vector<GUIElement*> elements;  // in order of construction; not owned
+    std::uint32_t idCounter = 0;
+    HWND mainWindow = nullptr;
+};
 
 // Elements join at construction and leave at destruction; the registry keeps their order.
 void RegisterElement(GUIElement& element);
@@ -36,9 +44,5 @@ std::uint32_t TakeNextId();
 // The first form window ever created; its destruction ends the message loop.
 HWND MainWindow();
 void RecordMainWindow(HWND window);
-
-// For tests only: forgets every element and the main window and starts the id counter at 0,
-// as at program start, so each test sees the toolkit fresh.
-void ResetElementRegistryForTests();
 
 }  // namespace OrloUtility

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "toolkit/ToolkitState.h"
 #include "toolkit/elements/Child.h"
 #include "toolkit/elements/CommandRouting.h"
 #include "toolkit/elements/ElementRegistry.h"
@@ -19,19 +20,7 @@ namespace {
 constexpr WORD kWaitCursor = 32514;
 constexpr WORD kHandCursor = 32649;
 
-struct ProcedureState {
-    bool cursorsLoaded = false;
-    HCURSOR waitCursor = nullptr;
-    HCURSOR handCursor = nullptr;
-    // True while a hover and leave tracking request is outstanding.
-    bool trackingMouse = false;
-    Form* activeForm = nullptr;
-};
-
-ProcedureState& State() {
-    static ProcedureState state;
-    return state;
-}
+WindowProcedureState& State() { return Toolkit().procedure; }
 
 struct Message {
     HWND window;
@@ -45,7 +34,7 @@ int MouseX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
 int MouseY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
 void LoadCursorsOnce() {
-    ProcedureState& state = State();
+    WindowProcedureState& state = State();
     if (state.cursorsLoaded) return;
     state.waitCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(kWaitCursor));
     state.handCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(kHandCursor));
@@ -207,7 +196,5 @@ Form* ActiveForm() { return State().activeForm; }
 void ForgetActiveForm(const Form& form) {
     if (State().activeForm == &form) State().activeForm = nullptr;
 }
-
-void ResetWindowProcedureForTests() { State() = ProcedureState{}; }
 
 }  // namespace OrloUtility

@@ -12,15 +12,22 @@ namespace OrloUtility {
 
 class Form;
 
+// What the procedure keeps from one message to the next; one per process, in the toolkit's
+// state (ToolkitState.h).
+struct WindowProcedureState {
+    bool cursorsLoaded = false;
+    HCURSOR waitCursor = nullptr;
+    HCURSOR handCursor = nullptr;
+    // True while a hover and leave tracking request is outstanding.
+    bool trackingMouse = false;
+    Form* activeForm = nullptr;
+};
+
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The form last activated while in the foreground; null at start.
 Form* ActiveForm();
 // A form being destroyed stops being the active form, so a later activation does not touch it.
 void ForgetActiveForm(const Form& form);
-
-// For tests only: forgets the cursors, the mouse-tracking request and the active form, as at
-// program start. The cursors belong to the platform state a test replaces.
-void ResetWindowProcedureForTests();
 
 }  // namespace OrloUtility

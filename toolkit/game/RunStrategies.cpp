@@ -1,5 +1,7 @@
 #include "toolkit/game/RunStrategies.h"
 
+#include "toolkit/ToolkitState.h"
+
 namespace OrloUtility {
 
 bool ChargeAndCheck(SpriteAnim& strategy, int elapsedMs) {
@@ -9,11 +11,7 @@ bool ChargeAndCheck(SpriteAnim& strategy, int elapsedMs) {
 
 namespace {
 
-// Lists returned after their copies ran, waiting for the next frame.
-std::vector<StrategyList>& SpareCopyLists() {
-    static std::vector<StrategyList> spare;
-    return spare;
-}
+std::vector<StrategyList>& SpareCopyLists() { return Toolkit().spareCopyLists; }
 
 }  // namespace
 

@@ -1,20 +1,20 @@
 #include "toolkit/game/Sprite.h"
 
+#include "toolkit/ToolkitState.h"
 #include "toolkit/drawing/Drawing.h"
 
 namespace OrloUtility {
 
 namespace {
 
-// Counts every sprite ever made in the process, so ids are never reused.
-int spritesMade = 0;
+int NextSpriteId() { return ++Toolkit().spritesMade; }
 
 }  // namespace
 
 Sprite::Sprite(int width, int height, HBITMAP picture)
-    : image(picture), sharedImage(true), width(width), height(height), id_(++spritesMade) {}
+    : image(picture), sharedImage(true), width(width), height(height), id_(NextSpriteId()) {}
 
-Sprite::Sprite(int width, int height) : width(width), height(height), id_(++spritesMade) {}
+Sprite::Sprite(int width, int height) : width(width), height(height), id_(NextSpriteId()) {}
 
 Sprite::~Sprite() {
     if (image && !sharedImage) DeleteObject(image);

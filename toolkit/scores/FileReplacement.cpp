@@ -9,7 +9,8 @@ namespace OrloUtility {
 
 namespace {
 
-// The process's id tells apart the games running at once, the count the saves of one game.
+// The process's id tells apart the games running at once, the count the saves of one game. The
+// count is not part of the toolkit's state, which tests replace: it must never repeat.
 std::wstring UniqueTemporaryPath(const std::wstring& targetPath) {
     static std::atomic<unsigned> saves{0};
     return targetPath + L"." + std::to_wstring(_getpid()) + L"." + std::to_wstring(++saves) + L".tmp";

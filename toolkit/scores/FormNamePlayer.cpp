@@ -1,5 +1,7 @@
 #include "toolkit/scores/FormNamePlayer.h"
 
+#include "toolkit/ToolkitState.h"
+
 #include <utility>
 
 namespace OrloUtility {
@@ -148,9 +150,6 @@ bool RouteChar(GUIElement& element, WCHAR character) {
     return form ? form->OnFormChar(character) : true;
 }
 
-std::string& PlayerName() {
-    static std::string name;
-    return name;
-}
+std::string& PlayerName() { return Toolkit().playerName; }
 
 }  // namespace OrloUtility

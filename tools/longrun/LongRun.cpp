@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     platform::HeadlessBackend& backend = platform::InstallHeadlessBackend();
-    MyGame::ResetProcessState();
+    MyGame::Process() = MyGame::ProcessState{};
     OrloUtility::SeedRandom(options->seed);
     std::printf("astrovex long run: seed %u, %.2f virtual hours\n", options->seed, options->virtualMs / 3600000.0);
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "core/gdi/BmpDecoder.h"
 
 namespace {
@@ -497,15 +498,8 @@ TEST(BmpDecoderTest, SurvivesMutatedFiles) {
 
 class BmpDecoderFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/astrovex-bmp-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        root_ = pattern;
-    }
-
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
-    std::string root_;
+    TempFolder temp_{"astrovex-bmp"};
+    const std::string root_ = temp_.Text();
 };
 
 TEST_F(BmpDecoderFileTest, DecodesAWrittenFile) {

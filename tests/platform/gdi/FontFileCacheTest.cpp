@@ -1,11 +1,11 @@
 // Font files kept between runs: found again under the same setup, forgotten under another one
 // or when the file went, and a damaged cache file is only a cache miss.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "TempFolder.h"
 #include "gdi/text/FontFileCache.h"
 
 namespace {
@@ -17,17 +17,14 @@ using platform::FontFileCache;
 class FontFileCacheTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/astrovex-fontcache-XXXXXX";
-        root_ = mkdtemp(pattern);
         font_ = (root_ / "Face.ttf").string();
         std::ofstream(font_) << "not really a font";
         path_ = (root_ / "cache" / "prog" / "font-files").string();
     }
-    void TearDown() override { fs::remove_all(root_); }
-
     FontFile Face() const { return FontFile{font_, 2, L"Fam\u00EDly", true, false}; }
 
-    fs::path root_;
+    TempFolder temp_{"astrovex-fontcache"};
+    const fs::path root_ = temp_.Path();
     std::string font_;
     std::string path_;
 };

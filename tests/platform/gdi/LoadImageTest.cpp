@@ -1,6 +1,7 @@
 // Loading bitmap files: the picture arrives pixel for pixel, black-and-white files become
 // monochrome bitmaps, broken files give nothing.
 #include "GdiTest.h"
+#include "TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -9,16 +10,6 @@ namespace {
 
 class LoadImageTest : public GdiTest {
 protected:
-    void SetUp() override {
-        GdiTest::SetUp();
-        folder_ = std::filesystem::temp_directory_path() / ("loadimage-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(folder_);
-        GdiTest::TearDown();
-    }
-
     // A 2x2 bottom-up file: 24-bit colours, or 1-bit with the given two palette colours.
     std::wstring Write(const std::string& name, int bits, std::uint32_t palette0 = 0, std::uint32_t palette1 = 0xFFFFFF) {
         std::vector<std::uint8_t> pixels;
@@ -54,7 +45,8 @@ protected:
         return color;
     }
 
-    std::filesystem::path folder_;
+    TempFolder temp_{"astrovex-loadimage"};
+    const std::filesystem::path folder_ = temp_.Path();
 };
 
 TEST_F(LoadImageTest, ColourFileLoadsPixelForPixel) {

@@ -2,7 +2,6 @@
 // Windows paths (backslashes).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -12,6 +11,7 @@
 #include <string>
 
 #include "PlatformApi.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -26,23 +26,19 @@ std::string WithBackslashes(std::string path) {
 class FileApiTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/astrovex-fileapi-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        root_ = pattern;
         std::ofstream(root_ + "/file.txt") << "x";
         std::ofstream(root_ + "/readonly.txt") << "x";
         ASSERT_EQ(0, chmod((root_ + "/readonly.txt").c_str(), 0444));
         ASSERT_EQ(0, mkdir((root_ + "/folder").c_str(), 0755));
     }
 
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
     // The Windows form of a path below the temporary folder.
     std::string WindowsPath(const std::string& relative) const {
         return WithBackslashes(root_ + "/" + relative);
     }
 
-    std::string root_;
+    TempFolder temp_{"astrovex-fileapi"};
+    const std::string root_ = temp_.Text();
 };
 
 struct AttributeCase {

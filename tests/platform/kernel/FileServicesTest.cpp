@@ -12,18 +12,12 @@
 #include <string>
 
 #include "PlatformApi.h"
+#include "TempFolder.h"
 
 namespace {
 
 class FileServicesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/astrovex-fileservices-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        root_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
     static std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
     // Whether another open of the file could take its lock now, without waiting.
@@ -34,7 +28,8 @@ protected:
         return free;
     }
 
-    std::string root_;
+    TempFolder temp_{"astrovex-fileservices"};
+    const std::string root_ = temp_.Text();
 };
 
 TEST_F(FileServicesTest, ALockHoldsOffOthersUntilReleased) {

@@ -2,7 +2,6 @@
 // paths (backslashes).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -14,6 +13,7 @@
 #include <string>
 
 #include "PlatformApi.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -24,13 +24,8 @@ constexpr DWORD kReplace = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
 class MoveFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/astrovex-movefile-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        root_ = pattern;
         Populate();
     }
-
-    void TearDown() override { std::filesystem::remove_all(root_); }
 
     // Only the two files, whatever an earlier case left.
     void Populate() {
@@ -58,7 +53,8 @@ protected:
         return content.str();
     }
 
-    std::string root_;
+    TempFolder temp_{"astrovex-movefile"};
+    const std::string root_ = temp_.Text();
 };
 
 TEST_F(MoveFileTest, ReplacesTheTargetWithTheSource) {

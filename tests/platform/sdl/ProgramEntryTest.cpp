@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "HeadlessTest.h"
+#include "TempFolder.h"
 #include "ProgramEntry.h"
 #include "backends/sdl/SdlBackend.h"
 
@@ -66,21 +67,17 @@ protected:
         seen = {};
         errors_ = std::tmpfile();
         ASSERT_TRUE(errors_);
-        ASSERT_TRUE(mkdtemp(emptyRuntimeFolder_));
-        runtimeFolder_.emplace("XDG_RUNTIME_DIR", emptyRuntimeFolder_);
     }
     void TearDown() override {
         if (errors_) std::fclose(errors_);
-        runtimeFolder_.reset();
-        rmdir(emptyRuntimeFolder_);
         HeadlessTest::TearDown();
     }
 
     std::FILE* errors_ = nullptr;
     ScopedEnvironment noX_{"DISPLAY", nullptr};
     ScopedEnvironment noWayland_{"WAYLAND_DISPLAY", nullptr};
-    char emptyRuntimeFolder_[32] = "/tmp/astrovex-runtime-XXXXXX";
-    std::optional<ScopedEnvironment> runtimeFolder_;
+    TempFolder emptyRuntimeFolder_{"astrovex-runtime"};
+    ScopedEnvironment runtimeFolder_{"XDG_RUNTIME_DIR", emptyRuntimeFolder_.Text().c_str()};
 };
 
 TEST_F(ProgramEntryTest, WithNoDisplayTheProgramSaysWhyInOneLineAndFails) {

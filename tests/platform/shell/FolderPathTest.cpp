@@ -9,15 +9,13 @@
 #include <string>
 
 #include "PlatformApi.h"
+#include "TempFolder.h"
 
 namespace {
 
 class FolderPathTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/astrovex-folderpath-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        root_ = pattern;
         savedDataHome_ = Saved("XDG_DATA_HOME");
         savedHome_ = Saved("HOME");
     }
@@ -25,7 +23,6 @@ protected:
     void TearDown() override {
         Restore("XDG_DATA_HOME", savedDataHome_);
         Restore("HOME", savedHome_);
-        std::filesystem::remove_all(root_);
     }
 
     // Sets or, for null, removes an environment variable.
@@ -47,7 +44,8 @@ protected:
 
     static std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
-    std::string root_;
+    TempFolder temp_{"astrovex-folderpath"};
+    const std::string root_ = temp_.Text();
 
 private:
     static std::optional<std::string> Saved(const char* name) {

@@ -1,8 +1,6 @@
 // ShellExecuteW with the launcher replaced by one that records what would have been started:
 // nothing is really opened.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "PlatformApi.h"
+#include "TempFolder.h"
 #include "core/shell/ShellExecute.h"
 
 namespace {
@@ -22,9 +21,6 @@ std::vector<Argv> OpenerOf(const std::string& target) { return {Argv{"xdg-open",
 class ShellExecuteTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/astrovex-shell-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root_ = pattern;
         platform::SetShellLauncherForTests([this](const Argv& argv) {
             launched_.push_back(argv);
             return launcherWorks_;
@@ -33,7 +29,6 @@ protected:
 
     void TearDown() override {
         platform::SetShellLauncherForTests({});
-        std::filesystem::remove_all(root_);
     }
 
     std::string MakeFile(const std::string& name) {
@@ -48,7 +43,8 @@ protected:
 
     static std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
-    std::string root_;
+    TempFolder temp_{"astrovex-shell"};
+    const std::string root_ = temp_.Text();
     std::vector<Argv> launched_;
     bool launcherWorks_ = true;
 };

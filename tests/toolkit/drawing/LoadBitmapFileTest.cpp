@@ -1,12 +1,11 @@
 // Loading a picture from a bitmap file named in narrow text.
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 
 #include "Colours.h"
 #include "DrawingTest.h"
+#include "TempFolder.h"
 #include "toolkit/drawing/LoadBitmapFile.h"
 
 namespace OrloUtility {
@@ -14,16 +13,6 @@ namespace {
 
 class LoadBitmapFileTest : public DrawingTest {
 protected:
-    void SetUp() override {
-        DrawingTest::SetUp();
-        folder_ = std::filesystem::temp_directory_path() / ("loadbitmapfile-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(folder_);
-        DrawingTest::TearDown();
-    }
-
     // A 24-bit file two pixels wide and one high: red, then green.
     std::string WriteRedGreen(const std::string& name) {
         std::vector<std::uint8_t> file{'B', 'M'};
@@ -51,7 +40,8 @@ protected:
         return path.string();
     }
 
-    std::filesystem::path folder_;
+    TempFolder temp_{"astrovex-loadbitmapfile"};
+    const std::filesystem::path folder_ = temp_.Path();
 };
 
 TEST_F(LoadBitmapFileTest, LoadsTheFileAtItsOwnSizeForTheCaller) {

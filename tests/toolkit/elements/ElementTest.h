@@ -5,10 +5,10 @@
 
 #include <memory>
 
+#include "FreshState.h"
 #include "HeadlessTest.h"
-#include "toolkit/elements/ElementRegistry.h"
+#include "toolkit/ToolkitState.h"
 #include "toolkit/elements/Form.h"
-#include "toolkit/elements/WindowProcedure.h"
 
 class ElementTest : public HeadlessTest {
 protected:
@@ -17,8 +17,7 @@ protected:
 
     void SetUp() override {
         HeadlessTest::SetUp();
-        OrloUtility::ResetElementRegistryForTests();
-        OrloUtility::ResetWindowProcedureForTests();
+        ReplaceWithFresh(OrloUtility::Toolkit());
     }
     // Windows still open are destroyed, so their controls free what they hold: replacing the
     // platform state sends them nothing.

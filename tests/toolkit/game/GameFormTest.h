@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
+#include "FreshState.h"
 #include "Screenshot.h"
+#include "toolkit/ToolkitState.h"
 #include "toolkit/drawing/DrawingTest.h"
-#include "toolkit/elements/ElementRegistry.h"
-#include "toolkit/elements/WindowProcedure.h"
 #include "toolkit/game/FormGames.h"
 
 class GameFormTest : public DrawingTest {
@@ -22,8 +22,7 @@ protected:
 
     void SetUp() override {
         DrawingTest::SetUp();
-        OrloUtility::ResetElementRegistryForTests();
-        OrloUtility::ResetWindowProcedureForTests();
+        ReplaceWithFresh(OrloUtility::Toolkit());
     }
     void TearDown() override {
         screenshot_.reset();

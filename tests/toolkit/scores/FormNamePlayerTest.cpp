@@ -19,7 +19,6 @@ class FormNamePlayerTest : public ElementTest {
 protected:
     void SetUp() override {
         ElementTest::SetUp();
-        PlayerName().clear();  // as at program start
         main_ = MakeForm();
     }
     void TearDown() override {

@@ -24,9 +24,6 @@ std::string BytesOf(const std::filesystem::path& path) {
 }  // namespace
 
 void ScoresTest::SetUp() {
-    char pattern[] = "/tmp/astrovex-scores-XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(pattern));
-    root_ = pattern;
     dataFolder_ = root_ + "/data";
     std::filesystem::create_directory(dataFolder_);
     savedDataHome_ = Variable("XDG_DATA_HOME");
@@ -38,7 +35,6 @@ void ScoresTest::SetUp() {
 void ScoresTest::TearDown() {
     SetVariable("XDG_DATA_HOME", savedDataHome_);
     SetVariable("HOME", savedHome_);
-    std::filesystem::remove_all(root_);
 }
 
 void ScoresTest::SetVariable(const char* name, const std::optional<std::string>& value) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "toolkit/scores/Leaderboard.h"
 
 namespace OrloUtility {
@@ -35,7 +36,8 @@ protected:
 
     static void SetVariable(const char* name, const std::optional<std::string>& value);
 
-    std::string root_;
+    TempFolder temp_{"astrovex-scores"};
+    const std::string root_ = temp_.Text();
     std::string dataFolder_;
     Leaderboard board_{"Astrovex"};
 

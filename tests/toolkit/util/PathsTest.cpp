@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "TempFolder.h"
 #include "toolkit/util/Paths.h"
 
 namespace OrloUtility {
@@ -42,15 +43,8 @@ TEST(Paths, SplitAndJoin) {
 
 class EnsureDirectoryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/astrovex-paths-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        root_ = pattern;
-    }
-
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
-    std::string root_;
+    TempFolder temp_{"astrovex-paths"};
+    const std::string root_ = temp_.Text();
 };
 
 TEST_F(EnsureDirectoryTest, CreatesOneLevelAndAcceptsAnExistingFolder) {

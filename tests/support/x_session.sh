@@ -1,14 +1,14 @@
+# shellcheck shell=bash
 # Shared by the end-to-end scripts, the showcase's and the game's (sourced, not run): a virtual
-# X display with a window manager on it, the showcase started on that display, and waiting by
-# polling, never by guessing a delay. Everything started here is ended by end_x_session, which
-# the caller traps on EXIT.
+# X display with a window manager on it, real input to the windows there, and waiting by
+# polling, never by guessing a delay. What start_x_session starts is ended by end_x_session,
+# which the caller traps on EXIT.
 #
 # The caller sets WORK (a scratch folder) before calling anything here, and may set FAILURE_SHOT
 # to name the picture a failure keeps (failure.png by default).
 
 XVFB_PID=""
 WM_PID=""
-SHOWCASE_PID=""
 
 # Says what went wrong and ends the script; with SHOTS set, keeps a picture of the screen then.
 fail() {
@@ -74,34 +74,10 @@ stop_pid() {
 }
 
 end_x_session() {
-    stop_pid "$SHOWCASE_PID"
     stop_pid "$WM_PID"
     stop_pid "$XVFB_PID"
-    SHOWCASE_PID=""
     WM_PID=""
     XVFB_PID=""
-}
-
-# start_showcase <program> <log file>: starts it in the background, its event log in the file.
-start_showcase() {
-    : >"$2"
-    SDL_AUDIODRIVER=dummy SHOWCASE_LOG="$2" "$1" >"$WORK/showcase.out" 2>"$WORK/showcase.err" &
-    SHOWCASE_PID=$!
-}
-
-# wait_for_log <log file> <line>: until the event log holds exactly that line.
-wait_for_log() {
-    poll_until 10 grep -qxF -- "$2" "$1" ||
-        fail "the showcase never logged '$2'; it logged:"$'\n'"$(sed 's/^/  /' "$1")"$'\n'"its errors: $(tail -n 20 "$WORK/showcase.err")"
-}
-
-# wait_for_exit: waits for the showcase to end by itself and sets EXIT_CODE to its exit code.
-wait_for_exit() {
-    poll_until 10 process_gone "$SHOWCASE_PID" || fail "the showcase did not end"
-    EXIT_CODE=0
-    wait "$SHOWCASE_PID" || EXIT_CODE=$?
-    SHOWCASE_PID=""
-    [ "$EXIT_CODE" -eq 0 ] || echo "the showcase ended with exit code $EXIT_CODE; its errors: $(tail -n 20 "$WORK/showcase.err")" >&2
 }
 
 # The one visible window with this exact title (waits up to 10 s for it).
@@ -109,9 +85,17 @@ window_named() {
     timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
 }
 
-# How many of the showcase's windows are visible: a drop-down menu or a message box adds one.
-visible_windows() { xdotool search --onlyvisible --pid "$SHOWCASE_PID" 2>/dev/null | wc -l; }
-has_visible_windows() { [ "$(visible_windows)" -eq "$1" ]; }
-
 # click <window> <x> <y>: a real left click at (x, y) inside the window.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# click_close_button <window>: a click on the close button of the frame the window manager
+# draws, the rightmost button of its title bar.
+click_close_button() {
+    local left top width extents right titleHeight
+    left=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $NF}')
+    top=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $NF}')
+    width=$(xwininfo -id "$1" | awk '/Width:/ {print $NF}')
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r _ right titleHeight _ <<<"$extents"
+    xdotool mousemove $((left + width + right - 10)) $((top - titleHeight / 2)) click 1
+}

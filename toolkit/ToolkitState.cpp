@@ -1,0 +1,10 @@
+#include "toolkit/ToolkitState.h"
+
+namespace OrloUtility {
+
+ToolkitState& Toolkit() {
+    static ToolkitState state;
+    return state;
+}
+
+}  // namespace OrloUtility
