@@ -29,7 +29,6 @@ public:
         previous_ = fs::current_path();
         fs::current_path(root_ / "play");
         setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
     }
     ~GameFolders() {
         fs::current_path(previous_);

@@ -37,10 +37,8 @@ void GameScenario::SetUp() {
     std::filesystem::current_path(root_ + "/play");
     savedDataHome_ = Variable("XDG_DATA_HOME");
     savedHome_ = Variable("HOME");
-    savedAudioDriver_ = Variable("SDL_AUDIODRIVER");
     setenv("XDG_DATA_HOME", (root_ + "/data").c_str(), 1);
     setenv("HOME", (root_ + "/no-home").c_str(), 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
     ReplaceWithFresh(Process());
     OrloUtility::SeedRandom(20261210);
 }
@@ -50,7 +48,6 @@ void GameScenario::TearDown() {
     std::filesystem::current_path(savedWorkingFolder_);
     Restore("XDG_DATA_HOME", savedDataHome_);
     Restore("HOME", savedHome_);
-    Restore("SDL_AUDIODRIVER", savedAudioDriver_);
 }
 
 FormMain& GameScenario::Open() {

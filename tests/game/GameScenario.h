@@ -64,7 +64,6 @@ private:
     std::string savedWorkingFolder_;
     std::optional<std::string> savedDataHome_;
     std::optional<std::string> savedHome_;
-    std::optional<std::string> savedAudioDriver_;
 };
 
 }  // namespace MyGame
