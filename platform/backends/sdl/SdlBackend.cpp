@@ -143,9 +143,9 @@ void SdlBackend::Handle(const SDL_Event& event) {
 
 void SdlBackend::HandleMouse(Uint32 windowId, int x, int y, UINT message) {
     HWND window = WindowOf(windowId);
-    const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
-    if (!w) return;
-    desktop::PointerEvent(message, {w->shown.left + x, w->shown.top + y}, window);
+    // Per pointer move: the shown rectangle alone, not the window's whole description.
+    const std::optional<RECT> shown = desktop::ShownOnScreen(window);
+    if (shown) desktop::PointerEvent(message, {shown->left + x, shown->top + y}, window);
 }
 
 void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {

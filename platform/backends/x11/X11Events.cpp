@@ -95,8 +95,9 @@ void X11Backend::HandleKey(XEvent& event, bool down) {
 }
 
 void X11Backend::HandleMouse(HWND window, int x, int y, UINT message) {
-    const std::optional<desktop::TopLevel> facts = desktop::TopLevelOf(window);
-    if (facts) desktop::PointerEvent(message, {facts->shown.left + x, facts->shown.top + y}, window);
+    // Per pointer move: the shown rectangle alone, not the window's whole description.
+    const std::optional<RECT> shown = desktop::ShownOnScreen(window);
+    if (shown) desktop::PointerEvent(message, {shown->left + x, shown->top + y}, window);
 }
 
 void X11Backend::HandleClientMessage(HWND window, XEvent& event) {

@@ -39,6 +39,12 @@ std::optional<TopLevel> TopLevelOf(HWND window) {
     return facts;
 }
 
+std::optional<RECT> ShownOnScreen(HWND window) {
+    const Window* w = TopLevelWindow(window);
+    if (!w) return std::nullopt;
+    return ShownOnScreen(*w);
+}
+
 HWND RootOf(HWND window) { return platform::RootOf(window); }
 
 std::vector<HWND> TopLevelsFromBottom() {

@@ -38,6 +38,9 @@ struct TopLevel {
 
 // A top-level window as the desktop should show it; nothing for a window that is gone.
 std::optional<TopLevel> TopLevelOf(HWND window);
+// The part of a top-level window the desktop shows, on the screen: what a pointer event's
+// position is measured from. Nothing for a window that is gone.
+std::optional<RECT> ShownOnScreen(HWND window);
 // The top-level window holding `window`.
 HWND RootOf(HWND window);
 // The program's visible top-level windows, the bottom one first.
