@@ -15,7 +15,10 @@ std::vector<std::pair<HWND, WPARAM>> checksToOthers;
 
 LRESULT CALLBACK OtherRadioProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETDLGCODE) return DLGC_BUTTON | DLGC_RADIOBUTTON;
-    if (message == BM_SETCHECK) checksToOthers.emplace_back(hwnd, wParam);
+    if (message == BM_SETCHECK) {
+        checksToOthers.emplace_back(hwnd, wParam);
+        Log().Add({hwnd, message, wParam, lParam});
+    }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
@@ -136,7 +139,12 @@ TEST_F(RadioGroupTest, TheRestOfTheGroupIsUncheckedOnwardsFromTheClickedButtonAn
     SendMessageW(clicked, BM_CLICK, 0, 0);
     const std::vector<std::pair<HWND, WPARAM>> expected{{last, 0}, {first, 0}, {second, 0}};
     EXPECT_EQ(checksToOthers, expected);
-    EXPECT_EQ(Clicked(), std::vector<int>{3});
+    std::vector<LoggedMessage> checksAndNotices = Log().Messages();
+    std::erase_if(checksAndNotices, [](const LoggedMessage& m) { return m.message != BM_SETCHECK && m.message != WM_COMMAND; });
+    EXPECT_TRUE(SequenceIs(checksAndNotices, {{BM_SETCHECK, last},
+                                              {BM_SETCHECK, first},
+                                              {BM_SETCHECK, second},
+                                              {WM_COMMAND, panel_, MAKEWPARAM(3, BN_CLICKED)}}));
 }
 
 TEST_F(RadioGroupTest, AHiddenAutoRadioButtonClickedStillUnchecksItsGroupAndStops) {
@@ -155,6 +163,17 @@ TEST_F(RadioGroupTest, BmSetCheckLeavesTheOthersAlone) {
     SendMessageW(At(1), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(At(2), BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(Checks(), "11");
+}
+
+TEST_F(RadioGroupTest, TheFocusAloneChoosesNothing) {
+    Add(BS_AUTORADIOBUTTON | WS_GROUP);
+    Add(BS_AUTORADIOBUTTON);
+    Add(BS_RADIOBUTTON);
+    SendMessageW(At(1), BM_SETCHECK, BST_CHECKED, 0);
+    Log().Clear();
+    for (int id : {2, 3}) SetFocus(At(id));
+    EXPECT_EQ(Checks(), "100");
+    EXPECT_TRUE(Clicked().empty());
 }
 
 // ---- The dialog manager ----
