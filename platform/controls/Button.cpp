@@ -1,7 +1,7 @@
 // The "Button" control: push buttons, the dialog's default push button, check boxes (two- and
 // three-state), radio buttons, group boxes and owner-drawn buttons. The input is in
-// ButtonInput, the check state in ButtonCheck, the drawing in ButtonPaint and the files it
-// hands each family to.
+// ButtonInput, the check state in ButtonCheck, the drawing in ButtonPaint and the
+// ButtonPaint* files it hands each family to.
 #include "controls/ButtonCheck.h"
 #include "controls/ButtonInput.h"
 #include "controls/ButtonPaint.h"
