@@ -12,15 +12,15 @@ int ListItems::Insert(int index, std::wstring_view text) {
 }
 
 int ListItems::SortedPosition(std::wstring_view text) const {
-    int low = 0, high = Count();
-    while (low != high) {
+    int low = 0, high = Count() - 1;
+    while (low <= high) {
         const int middle = (low + high) / 2;
         const int order = CompareForSort(text, Text(middle));
         if (order == 0) return middle;
-        if (order < 0) high = middle;
+        if (order < 0) high = middle - 1;
         else low = middle + 1;
     }
-    return high;
+    return low;
 }
 
 void ListItems::Remove(int index) { items_.erase(items_.begin() + index); }
