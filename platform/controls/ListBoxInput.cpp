@@ -188,9 +188,10 @@ void OnButtonUp(HWND hwnd, State& state) {
 
 void OnDoubleClick(HWND hwnd) { Notify(hwnd, LBN_DBLCLK); }
 
-// Turns smaller than a notch add up until they are worth a line.
+// Turns smaller than a notch add up until they are worth a line; turning back starts afresh.
 void OnWheel(HWND hwnd, State& state, short delta) {
     const int lines = std::min(kWheelLines, LayoutOf(hwnd, state).Page());
+    if ((delta > 0) != (state.wheelRest > 0)) state.wheelRest = 0;
     state.wheelRest += delta;
     const int steps = state.wheelRest * lines / WHEEL_DELTA;
     if (steps == 0) return;

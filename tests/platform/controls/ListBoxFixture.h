@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "HeadlessTest.h"
 #include "Screenshot.h"
@@ -55,6 +56,26 @@ inline std::wstring TextOf(HWND box, int index) {
     SendMessageW(box, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.pop_back();
     return text;
+}
+
+// One message of a table: what it answers and the state it leaves.
+struct Step {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    LRESULT result;
+    const char* after;        // the state afterwards, as Dump writes it
+    const wchar_t* text = nullptr;  // when given, the lParam
+};
+
+inline void RunSteps(HWND box, const std::vector<Step>& steps) {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const Step& s = steps[i];
+        SCOPED_TRACE(testing::Message() << "step " << i << ", message 0x" << std::hex << s.message);
+        const LPARAM lParam = s.text ? reinterpret_cast<LPARAM>(s.text) : s.lParam;
+        EXPECT_EQ(SendMessageW(box, s.message, s.wParam, lParam), s.result);
+        EXPECT_EQ(Dump(box), s.after);
+    }
 }
 
 class ListBoxTest : public HeadlessTest {

@@ -9,25 +9,6 @@
 namespace listboxtest {
 namespace {
 
-struct Step {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    LRESULT result;
-    const char* after;        // the state afterwards, as Dump writes it
-    const wchar_t* text = nullptr;  // when given, the lParam
-};
-
-void RunSteps(HWND box, const std::vector<Step>& steps) {
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const Step& s = steps[i];
-        SCOPED_TRACE(testing::Message() << "step " << i << ", message 0x" << std::hex << s.message);
-        const LPARAM lParam = s.text ? reinterpret_cast<LPARAM>(s.text) : s.lParam;
-        EXPECT_EQ(SendMessageW(box, s.message, s.wParam, lParam), s.result);
-        EXPECT_EQ(Dump(box), s.after);
-    }
-}
-
 const LPARAM kNone = 0;
 
 TEST_F(ListBoxTest, ASingleSelectionBoxAnswersAsThePlatformDoes) {
