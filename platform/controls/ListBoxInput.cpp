@@ -118,7 +118,8 @@ void OnKeyDown(HWND hwnd, UINT key) {
     State* state = AskParent(hwnd, WM_VKEYTOITEM, key);
     if (!state || state->items.Count() == 0) return;
     if (key == VK_SPACE) {
-        if (!Selectable(hwnd)) return;
+        // A single box's Space tells only when it chose an item that was not chosen.
+        if (!Selectable(hwnd) || (!IsMultiple(hwnd) && state->current == state->caret)) return;
         PressSpace(hwnd, *state);
         Notify(hwnd, LBN_SELCHANGE);
         return;

@@ -23,8 +23,15 @@ inline HBRUSH& PanelBrush() {
     return brush;
 }
 
+// What the panel answers WM_VKEYTOITEM and WM_CHARTOITEM with: -1 lets the list box go on.
+inline LRESULT& KeyAnswer() {
+    static LRESULT answer = -1;
+    return answer;
+}
+
 inline LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Log().Add({hwnd, message, wParam, lParam});
+    if (message == WM_VKEYTOITEM || message == WM_CHARTOITEM) return KeyAnswer();
     if (message == WM_CTLCOLORLISTBOX && PanelBrush()) {
         SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 160));
         return reinterpret_cast<LRESULT>(PanelBrush());
@@ -83,6 +90,7 @@ protected:
     void SetUp() override {
         HeadlessTest::SetUp();
         PanelBrush() = nullptr;
+        KeyAnswer() = -1;
         RegisterProcClass(L"Panel", PanelProc);
         panel_ = CreateWindowExW(0, L"Panel", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr, nullptr,
                                  nullptr);
