@@ -68,11 +68,14 @@ void OnNcDestroy(HWND hwnd) {
     SetStateOf(hwnd, nullptr);
 }
 
-// A new height from the program is the room for the list; the window keeps its field's.
+// A new height from the program is the room for the list; the window keeps its field's. A
+// closed list takes the room at once, so that its page is the dropped one.
 void OnPositionChanging(State& state, WINDOWPOS& pos) {
     if ((pos.flags & SWP_NOSIZE) || pos.cy == WindowHeight(state)) return;
     state.droppedHeight = std::max(0, pos.cy - WindowHeight(state));
     pos.cy = WindowHeight(state);
+    if (!state.dropped)
+        SetWindowPos(state.list, nullptr, 0, 0, pos.cx, state.droppedHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A new font measures the field afresh, a height set before included, and goes to the edit

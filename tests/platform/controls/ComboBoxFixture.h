@@ -175,7 +175,10 @@ protected:
         SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kFieldText);
         SendMessageW(combo, CB_SETITEMHEIGHT, 0, kItemHeight);
         const bool list = (style & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST;
-        MoveWindow(combo, x, y, kWidth, kBoxHeight + room.value_or(list ? kListRoom : kEditRoom), FALSE);
+        // Asked to be exactly its field's height a box keeps its room, as on the platform; a
+        // pixel high, it keeps none.
+        const int given = room.value_or(list ? kListRoom : kEditRoom);
+        MoveWindow(combo, x, y, kWidth, given > 0 ? kBoxHeight + given : 1, FALSE);
         Fill(combo, items);
         Backend().PumpUntilIdle();
         Settle();
