@@ -7,6 +7,8 @@
 // WM_CTLCOLORSTATIC while the box is disabled. A drop-down list keeps its own face, as a push
 // button does, and the parent's brush fills only round its rounded corners; CBS_DROPDOWN's
 // field takes the brush round the edit, which asks for the same colours.
+#include <algorithm>
+
 #include "controls/ComboBoxHandlers.h"
 #include "controls/ComboBoxLayout.h"
 #include "controls/ListBoxPaint.h"
@@ -82,7 +84,12 @@ void PaintEditField(HWND hwnd, HDC dc, const State& state, const RECT& client, H
     const Face face = FaceOf(hwnd, state);
     FillRect(dc, &client, background);
     look::Outline(dc, client, face.border);
-    look::Fill(dc, layout.arrow, face.face);
+    // The arrow's button reaches the border, leaving no strip of the field round it.
+    RECT button = layout.arrow;
+    button.top = 1;
+    button.right = std::max(button.left, client.right - 1);
+    button.bottom = std::max(button.top, client.bottom - 1);
+    look::Fill(dc, button, face.face);
     DrawArrow(dc, layout.arrow, face.ink);
 }
 
