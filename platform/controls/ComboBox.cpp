@@ -143,6 +143,7 @@ LRESULT OnInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (OnSysKey(hwnd, static_cast<UINT>(wParam), lParam)) return 0;
         break;
     case WM_CHAR: OnChar(hwnd, static_cast<WCHAR>(wParam)); return 0;
+    case WM_MOUSEWHEEL: OnWheel(hwnd, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
     default: break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -22,6 +22,7 @@ void OnCaptureLost(HWND hwnd);
 bool OnKey(HWND hwnd, UINT key);
 bool OnSysKey(HWND hwnd, UINT key, LPARAM keyData);
 void OnChar(HWND hwnd, WCHAR c);
+void OnWheel(HWND hwnd, short delta);
 void OnFocusGained(HWND hwnd);
 void OnFocusLost(HWND hwnd);
 // LBN_ notices from the list.

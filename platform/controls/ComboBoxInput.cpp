@@ -128,6 +128,11 @@ void OnChar(HWND hwnd, WCHAR c) {
     if (State* state = StateOf(hwnd)) HandToList(hwnd, *state, WM_CHAR, c);
 }
 
+// Each turn of the wheel, however far, is the arrow key its way, as on the platform.
+void OnWheel(HWND hwnd, short delta) {
+    if (delta != 0) OnKey(hwnd, delta > 0 ? VK_UP : VK_DOWN);
+}
+
 void OnFocusGained(HWND hwnd) {
     State* state = StateOf(hwnd);
     if (!state || state->focused) return;

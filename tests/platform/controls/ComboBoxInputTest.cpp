@@ -359,6 +359,21 @@ TEST_F(ComboInputTest, MovingKeysOnAClosedBoxChooseAtOnce) {
     }
 }
 
+TEST_F(ComboInputTest, TheWheelIsAnArrowKeyEachTurn) {
+    for (DWORD kind : {CBS_DROPDOWNLIST, CBS_DROPDOWN}) {
+        HWND combo = Fresh(kind, 5);
+        SendMessageW(combo, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+        EXPECT_EQ(Told(), (Lines{"SELENDOK sel=6 drop=0", "SELCHANGE sel=6 drop=0"}));
+        SendMessageW(combo, WM_MOUSEWHEEL, MAKEWPARAM(0, 3 * WHEEL_DELTA), 0);
+        EXPECT_EQ(Told(), (Lines{"SELENDOK sel=5 drop=0", "SELCHANGE sel=5 drop=0"}));
+        SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        Told();
+        SendMessageW(combo, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+        EXPECT_EQ(Told(), Lines{"SELCHANGE sel=6 drop=1"});
+        DestroyWindow(combo);
+    }
+}
+
 // With the extended interface Up and Down open a closed list and F4 does nothing.
 TEST_F(ComboInputTest, TheExtendedInterfaceOpensWithTheArrowsInsteadOfF4) {
     for (DWORD kind : {CBS_DROPDOWNLIST, CBS_DROPDOWN}) {
