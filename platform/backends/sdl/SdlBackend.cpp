@@ -189,8 +189,10 @@ void SdlBackend::OnWindowCreated(HWND window) {
     const SDL_Rect native = NativeRectOf(*w);
     const bool framed = (w->style & WS_CAPTION) == WS_CAPTION;
     Uint32 flags = SDL_WINDOW_HIDDEN;
-    // A pop-up (drop-down menu, tooltip) has no frame of the desktop's own.
-    if (!framed && (w->style & WS_POPUP)) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
+    // A pop-up (drop-down menu, tooltip) has no frame of the desktop's own, nor has a program's
+    // frameless window, which the desktop otherwise manages as any other.
+    if (desktop::IsFloatingPopup(*w)) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
+    else if (!framed && (w->style & WS_POPUP)) flags |= SDL_WINDOW_BORDERLESS;
     else if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_UTILITY;
     if ((w->exStyle & WS_EX_TOPMOST)) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     std::string title = Utf8Of(w->title);
@@ -252,9 +254,8 @@ void SdlBackend::OnWindowActivated(HWND window) {
 // time. A window the desktop minimized anyway comes back first.
 void SdlBackend::ShowAsActive(HWND window, SDL_Window* sdl) {
     const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
-    const bool framelessPopup = (w && (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION);
     const bool mapped = (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_SHOWN) != 0;
-    if (!w || !w->visible || framelessPopup || !mapped) return;
+    if (!w || !w->visible || desktop::IsFloatingPopup(*w) || !mapped) return;
     if (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) Sdl().RestoreWindow(sdl);
     Sdl().RaiseWindow(sdl);
     // Within the program the keyboard moves at once; from another program only the window
