@@ -151,7 +151,7 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_NCHITTEST: return OnHitTest(*w, lParam);
     case WM_NCCALCSIZE: {
         RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-        if (r) *r = nonclient::ClientInside(*r, nonclient::FrameOf(*w));
+        if (r) *r = nonclient::WithoutScrollBars(nonclient::ClientInside(*r, nonclient::FrameOf(*w)), w->style);
         return 0;
     }
     case WM_NCACTIVATE:
