@@ -4,6 +4,7 @@
 #include "user/ScrollBars.h"
 
 #include "PlatformState.h"
+#include "user/ScrollBarPaint.h"
 
 namespace platform::scrollbars {
 
@@ -25,15 +26,16 @@ WindowScrollBars* Of(Window& window, bool create) {
     return window.scrollBars ? &*window.scrollBars : nullptr;
 }
 
-void Show(HWND hwnd, int which, bool show) {
+bool Show(HWND hwnd, int which, bool show) {
     Window* w = FindWindow(hwnd);
     const DWORD bits = StyleOf(which);
-    if (!w || !bits) return;
+    if (!w || !bits) return false;
     const DWORD style = show ? (w->style | bits) : (w->style & ~bits);
-    if (style == w->style) return;
+    if (style == w->style) return false;
     if (show) Of(*w, true);
     w->style = style;
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
 }
 
 }  // namespace platform::scrollbars
@@ -53,14 +55,17 @@ ScrollBarData* BarToRead(HWND hwnd, int bar) {
     return bars ? &bars->Of(bar) : nullptr;
 }
 
-void ApplyVisibility(HWND hwnd, int bar, scrollinfo::Visibility visibility) {
-    if (visibility == scrollinfo::Visibility::Keep) return;
-    scrollbars::Show(hwnd, bar, visibility == scrollinfo::Visibility::Show);
+// A bar shown or hidden is drawn with the new frame; one that stays is drawn again when asked.
+void ApplyVisibility(HWND hwnd, int bar, scrollinfo::Visibility visibility, bool redraw) {
+    using scrollinfo::Visibility;
+    const bool show = visibility == Visibility::Show;
+    const bool frameChanged = visibility != Visibility::Keep && scrollbars::Show(hwnd, bar, show);
+    if (!frameChanged && redraw) scrollpaint::PaintBar(hwnd, bar);
 }
 
 }  // namespace
 
-int WINAPI SetScrollInfo(HWND hwnd, int nBar, LPCSCROLLINFO lpsi, BOOL) {
+int WINAPI SetScrollInfo(HWND hwnd, int nBar, LPCSCROLLINFO lpsi, BOOL redraw) {
     Window* w = CheckWindow(hwnd);
     if (!w || !scrollinfo::IsWindowBar(nBar) || !lpsi || !scrollinfo::IsValidSize(lpsi->cbSize)) return 0;
     if (lpsi->fMask & ~kKnownMask) return 0;
@@ -70,7 +75,7 @@ int WINAPI SetScrollInfo(HWND hwnd, int nBar, LPCSCROLLINFO lpsi, BOOL) {
     // The window hears of a bar shown or hidden, and may set it again meanwhile: the answer is
     // the position this call left.
     const int pos = bar.pos;
-    ApplyVisibility(hwnd, nBar, visibility);
+    ApplyVisibility(hwnd, nBar, visibility, redraw != FALSE);
     return pos;
 }
 
@@ -130,9 +135,10 @@ BOOL WINAPI EnableScrollBar(HWND hWnd, UINT wSBflags, UINT wArrows) {
     const UINT disabled = wArrows & ESB_DISABLE_BOTH;
     bool changed = false;
     for (int bar : {SB_HORZ, SB_VERT}) {
-        if (which != SB_BOTH && which != bar) continue;
-        changed = changed || bars.Of(bar).disabledArrows != disabled;
+        if ((which != SB_BOTH && which != bar) || bars.Of(bar).disabledArrows == disabled) continue;
         bars.Of(bar).disabledArrows = disabled;
+        changed = true;
+        scrollpaint::PaintBar(hWnd, bar);
     }
     return changed;
 }

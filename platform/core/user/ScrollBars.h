@@ -10,7 +10,8 @@ namespace platform::scrollbars {
 // never had any and `create` is false.
 WindowScrollBars* Of(Window& window, bool create);
 // Shows or hides the bars `which` names (SB_HORZ, SB_VERT or SB_BOTH): the style follows, and
-// the frame is measured again (WM_NCCALCSIZE, then WM_SIZE) when it changed.
-void Show(HWND window, int which, bool show);
+// the frame is measured again (WM_NCCALCSIZE, then WM_SIZE) and drawn when it changed, which
+// the answer tells.
+bool Show(HWND window, int which, bool show);
 
 }  // namespace platform::scrollbars

@@ -85,7 +85,8 @@ void Read(const ScrollBarData& bar, SCROLLINFO& info) {
     }
     if (info.fMask & SIF_PAGE) info.nPage = bar.page;
     if (info.fMask & SIF_POS) info.nPos = bar.pos;
-    if ((info.fMask & SIF_TRACKPOS) && info.cbSize == sizeof(SCROLLINFO)) info.nTrackPos = bar.trackPos.value_or(bar.pos);
+    if ((info.fMask & SIF_TRACKPOS) && info.cbSize == sizeof(SCROLLINFO))
+        info.nTrackPos = bar.trackPos.value_or(bar.pos);
 }
 
 }  // namespace platform::scrollinfo
