@@ -135,6 +135,7 @@ void SdlBackend::Handle(const SDL_Event& event) {
         HandleMouse(event.button.windowID, event.button.x, event.button.y,
                     ButtonMessage(event.button.button, event.type == SDL_MOUSEBUTTONDOWN));
         break;
+    case SDL_MOUSEWHEEL: HandleWheel(event.wheel); break;
     case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
     case SDL_QUIT: break;  // each window's close button is handled as a window event
     default: break;
@@ -142,10 +143,23 @@ void SdlBackend::Handle(const SDL_Event& event) {
 }
 
 void SdlBackend::HandleMouse(Uint32 windowId, int x, int y, UINT message) {
+    pointerInWindow_ = {x, y};
     HWND window = WindowOf(windowId);
     // Per pointer move: the shown rectangle alone, not the window's whole description.
     const std::optional<RECT> shown = desktop::ShownOnScreen(window);
     if (shown) desktop::PointerEvent(message, {shown->left + x, shown->top + y}, window);
+}
+
+// SDL counts notches, positive away from the person and to the right unless the desktop flips
+// them; each axis that turned is a turn of its own.
+void SdlBackend::HandleWheel(const SDL_MouseWheelEvent& event) {
+    HWND window = WindowOf(event.windowID);
+    const std::optional<RECT> shown = desktop::ShownOnScreen(window);
+    if (!shown) return;
+    const int sign = event.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+    const POINT screen{shown->left + pointerInWindow_.x, shown->top + pointerInWindow_.y};
+    if (event.y) desktop::WheelTurned(sign * event.y * WHEEL_DELTA, false, screen, window);
+    if (event.x) desktop::WheelTurned(sign * event.x * WHEEL_DELTA, true, screen, window);
 }
 
 void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {

@@ -209,6 +209,8 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         return answer ? answer : MA_ACTIVATE;
     }
     case WM_SETCURSOR: return OnSetCursor(*w, wParam, lParam);
+    // An unhandled turn of the wheel goes up to the parent, and so on to the top.
+    case WM_MOUSEWHEEL: case WM_MOUSEHWHEEL: return AskParent(*w, Msg, wParam, lParam);
     case WM_CTLCOLOREDIT: case WM_CTLCOLORBTN: case WM_CTLCOLORSTATIC:
         return OnControlColor(Msg, reinterpret_cast<HDC>(wParam));
     case WM_SETICON: return OnSetIcon(*w, wParam, reinterpret_cast<HICON>(lParam));

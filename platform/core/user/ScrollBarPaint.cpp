@@ -90,7 +90,9 @@ Window* Showing(HWND window) {
 void PaintWith(HWND window, Window& w, int bar, const Pressed& pressed) {
     const RECT rect = scrollgeometry::BarRect(w, bar);
     if (IsRectEmpty(&rect)) return;
-    const ScrollBarData data = scrollbars::Of(w, true)->Of(bar);
+    // A window given a bar's style after it was made has no numbers yet: it shows the defaults.
+    WindowScrollBars* bars = scrollbars::Of(w, false);
+    const ScrollBarData data = bars ? bars->Of(bar) : ScrollBarData{};
     HDC dc = GetWindowDC(window);
     if (!dc) return;
     PaintOne(dc, Frame{rect, bar == SB_VERT}, data, pressed);

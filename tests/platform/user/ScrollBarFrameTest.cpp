@@ -36,23 +36,29 @@ protected:
                                parent_, nullptr, nullptr, nullptr);
     }
 
-    // A pixel of the window at (x, y) from its outer top-left corner, as the screen shows it.
-    std::uint32_t Pixel(HWND window, int x, int y) {
+    // The pixels of the column `x` of the window, from its outer top-left corner, as the screen
+    // shows them.
+    std::vector<std::uint32_t> Column(HWND window, int x) {
         int width = 0, height = 0;
         std::vector<std::uint32_t> pixels;
         RECT outer{}, top{};
         GetWindowRect(window, &outer);
         GetWindowRect(parent_, &top);
-        if (!Backend().WindowImage(parent_, width, height, pixels)) return 0xFFFFFFFF;
-        const int ix = outer.left - top.left + x, iy = outer.top - top.top + y;
-        return pixels[static_cast<std::size_t>(iy) * width + ix];
+        std::vector<std::uint32_t> column;
+        if (!Backend().WindowImage(parent_, width, height, pixels)) return column;
+        const int ix = outer.left - top.left + x;
+        for (int y = outer.top - top.top; y < outer.bottom - top.top; ++y)
+            column.push_back(pixels[static_cast<std::size_t>(y) * width + ix]);
+        return column;
     }
+    std::uint32_t Pixel(HWND window, int x, int y) { return Column(window, x).at(static_cast<std::size_t>(y)); }
 
     // The rows of the column `x` the thumb covers: [first, last + 1); nothing without a thumb.
-    std::optional<std::pair<int, int>> ThumbRows(HWND window, int x, int height) {
+    std::optional<std::pair<int, int>> ThumbRows(HWND window, int x) {
         std::optional<std::pair<int, int>> rows;
-        for (int y = 0; y < height; ++y) {
-            if (Pixel(window, x, y) != kThumb) continue;
+        const std::vector<std::uint32_t> column = Column(window, x);
+        for (int y = 0; y < static_cast<int>(column.size()); ++y) {
+            if (column[static_cast<std::size_t>(y)] != kThumb) continue;
             if (!rows) rows = {y, y + 1};
             else rows->second = y + 1;
         }
@@ -126,7 +132,7 @@ TEST_F(ScrollBarFrameTest, TheThumbIsSizedByThePageAndPlacedByThePositionAsTheRe
         HWND child = Child(WS_VSCROLL, 40, c.height);
         SCROLLINFO info{sizeof(info), SIF_ALL | SIF_DISABLENOSCROLL, c.min, c.max, c.page, c.pos, 0};
         SetScrollInfo(child, SB_VERT, &info, TRUE);
-        EXPECT_EQ(ThumbRows(child, 23 + 8, c.height), c.thumb);
+        EXPECT_EQ(ThumbRows(child, 23 + 8), c.thumb);
         DestroyWindow(child);
     }
 }
@@ -152,7 +158,7 @@ TEST_F(ScrollBarFrameTest, DisabledArrowsAreGreyAndABarWithBothDisabledHasNoThum
         EnableScrollBar(child, SB_VERT, c.disabled);
         EXPECT_EQ(Pixel(child, x, upGlyph), c.up);
         EXPECT_EQ(Pixel(child, x, downGlyph), c.down);
-        EXPECT_EQ(ThumbRows(child, x, 200).has_value(), c.thumb);
+        EXPECT_EQ(ThumbRows(child, x).has_value(), c.thumb);
     }
 }
 
@@ -161,14 +167,14 @@ TEST_F(ScrollBarFrameTest, TheThumbMovesOnTheScreenWhenTheCallAsksToRedrawAndAtT
     SCROLLINFO info{sizeof(info), SIF_ALL, 0, 100, 10, 0, 0};
     SetScrollInfo(child, SB_VERT, &info, TRUE);
     const int x = 23 + 8;
-    EXPECT_EQ(ThumbRows(child, x, 200), std::make_pair(17, 33));
+    EXPECT_EQ(ThumbRows(child, x), std::make_pair(17, 33));
     SetScrollPos(child, SB_VERT, 45, FALSE);
-    EXPECT_EQ(ThumbRows(child, x, 200), std::make_pair(17, 33)) << "not redrawn yet";
+    EXPECT_EQ(ThumbRows(child, x), std::make_pair(17, 33)) << "not redrawn yet";
     InvalidateRect(child, nullptr, TRUE);
     Backend().PumpUntilIdle();
-    EXPECT_EQ(ThumbRows(child, x, 200), std::make_pair(91, 107));
+    EXPECT_EQ(ThumbRows(child, x), std::make_pair(91, 107));
     SetScrollPos(child, SB_VERT, 91, TRUE);
-    EXPECT_EQ(ThumbRows(child, x, 200), std::make_pair(167, 183));
+    EXPECT_EQ(ThumbRows(child, x), std::make_pair(167, 183));
 }
 
 TEST_F(ScrollBarFrameTest, ABarIsDrawnWhenShownAndAgainAfterItsParentPaintsOverIt) {

@@ -171,6 +171,11 @@ TEST_F(ScrollBarTest, AWindowHasBarsFromItsCreationStyleOrFromTheFirstCallThatSe
         {"ShowScrollBar hiding", 0, [](HWND h) { ShowScrollBar(h, SB_VERT, FALSE); }, false},
         {"the style added later", 0,
          [](HWND h) { SetWindowLongW(h, GWL_STYLE, GetWindowLongW(h, GWL_STYLE) | WS_VSCROLL); }, false},
+        {"the style added later, the bar drawn", 0, [](HWND h) {
+             SetWindowLongW(h, GWL_STYLE, GetWindowLongW(h, GWL_STYLE) | WS_VSCROLL);
+             SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+             UpdateWindow(h);
+         }, false},
         {"SetScrollPos", 0, [](HWND h) { SetScrollPos(h, SB_VERT, 0, TRUE); }, true},
         {"SetScrollInfo without a mask", 0, [](HWND h) { Set(h, 0, 0, 0, 0, 0); }, true},
         {"EnableScrollBar changing nothing", 0, [](HWND h) { EnableScrollBar(h, SB_VERT, ESB_ENABLE_BOTH); }, true},

@@ -356,6 +356,46 @@ TEST_F(X11BackendTest, KeysHeldWhenTheKeyboardLeavesAreReleased) {
     EXPECT_EQ(Log().Count(WM_KEYUP, window_), 2);
 }
 
+// Buttons 4 and 5 are the wheel turned away from and toward the person, 6 and 7 the horizontal
+// wheel pushed left and right; a press is a notch, and its release says nothing more. The turn
+// is told at the point a pointer event there tells.
+TEST_F(X11BackendTest, WheelButtonsBecomeOneNotchOfTheWheelEach) {
+    auto send = [&](int type, unsigned button) {
+        XEvent event{};
+        event.xbutton.type = type;
+        event.xbutton.display = x_;
+        event.xbutton.window = backend_->NativeWindowOf(window_);
+        event.xbutton.root = DefaultRootWindow(x_);
+        event.xbutton.button = button;
+        event.xbutton.x = 30;
+        event.xbutton.y = 20;
+        event.xbutton.same_screen = True;
+        if (type == MotionNotify) event.xmotion.is_hint = NotifyNormal;
+        XSendEvent(x_, event.xbutton.window, False, 0, &event);
+    };
+    send(MotionNotify, 0);
+    for (unsigned button : {4u, 5u, 6u, 7u}) {
+        send(ButtonPress, button);
+        send(ButtonRelease, button);
+    }
+    XSync(x_, False);
+    Pump();
+    std::vector<LoggedMessage> wheels;
+    POINT pointer{};
+    for (const LoggedMessage& m : Log().Messages()) {
+        if (m.message == WM_MOUSEMOVE) pointer = {LOWORD(m.lParam), HIWORD(m.lParam)};
+        if (m.message == WM_MOUSEWHEEL || m.message == WM_MOUSEHWHEEL) wheels.push_back(m);
+    }
+    ClientToScreen(window_, &pointer);
+    const LPARAM at = MAKELPARAM(pointer.x, pointer.y);
+    auto turn = [](int delta) { return MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))); };
+    EXPECT_TRUE(SequenceIs(wheels, {{WM_MOUSEWHEEL, window_, turn(WHEEL_DELTA), at},
+                                    {WM_MOUSEWHEEL, window_, turn(-WHEEL_DELTA), at},
+                                    {WM_MOUSEHWHEEL, window_, turn(-WHEEL_DELTA), at},
+                                    {WM_MOUSEHWHEEL, window_, turn(WHEEL_DELTA), at}}));
+    EXPECT_EQ(Log().Count(WM_LBUTTONDOWN) + Log().Count(WM_RBUTTONDOWN) + Log().Count(WM_MBUTTONDOWN), 0);
+}
+
 TEST_F(X11BackendTest, TheCloseButtonClosesTheWindowAndPingsAreAnswered) {
     XEvent event{};
     event.xclient.type = ClientMessage;
