@@ -10,6 +10,7 @@
 #include "HeadlessTest.h"
 #include "Screenshot.h"
 #include "controls/Look.h"
+#include "core/gdi/GdiObjects.h"
 
 namespace {
 
@@ -96,8 +97,11 @@ protected:
         panel_ = CreateWindowExW(0, L"Panel", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr, nullptr,
                                  nullptr);
         screenshot_.emplace(panel_);
+        objects_ = platform::CountGdiObjects();
     }
     void TearDown() override {
+        Backend().PumpUntilIdle();
+        EXPECT_EQ(platform::CountGdiObjects(), objects_) << "a drawing object leaked";
         screenshot_.reset();
         DestroyWindow(panel_);
         HeadlessTest::TearDown();
@@ -136,6 +140,7 @@ protected:
 
 private:
     std::optional<ScreenshotOnFailure> screenshot_;
+    platform::GdiCounts objects_;
 };
 
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
