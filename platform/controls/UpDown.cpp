@@ -1,7 +1,7 @@
 // The up-down control ("msctls_updown32"): a pair of arrows that step a value through a range,
 // usually shown in a buddy window beside them. The program sets and reads the range, the
 // position, the buddy, the acceleration and the base with UDM_* messages; what a person does
-// with the arrows is in UpDownInput.cpp, the buddy's part in UpDownBuddy.cpp.
+// with the arrows is in UpDownInput.cpp, what the buddy does in UpDownBuddy.cpp.
 #include <algorithm>
 #include <utility>
 
