@@ -9,3 +9,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The C++ runtime goes inside each program, so that it runs on a machine (or under Wine)
+# without the compiler's libraries beside it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -5,7 +5,7 @@
 
 namespace platform::button {
 
-// Answers WM_PAINT: a push button draws itself in the controls' look; an owner-drawn one asks
+// Answers WM_PAINT: each family draws itself in the controls' look; an owner-drawn button asks
 // its parent to draw it (WM_DRAWITEM).
 void Paint(HWND hwnd);
 

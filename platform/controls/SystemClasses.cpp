@@ -13,6 +13,7 @@ const SystemClass kClasses[] = {
     {L"Button", ButtonProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, 2 * sizeof(LONG_PTR)},
     {L"static", StaticProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, sizeof(LONG_PTR)},
     {L"edit", EditProc, CS_DBLCLKS | CS_PARENTDC, IDC_IBEAM, sizeof(LONG_PTR)},
+    {L"ListBox", ListBoxProc, CS_DBLCLKS, IDC_ARROW, sizeof(LONG_PTR)},
     {TRACKBAR_CLASSW, TrackbarProc, 0, IDC_ARROW, sizeof(LONG_PTR)},
     {UPDOWN_CLASSW, UpDownProc, CS_HREDRAW | CS_VREDRAW, IDC_ARROW, sizeof(LONG_PTR)},
 };

@@ -50,6 +50,7 @@ void ShowcaseForm::BuildMenu() {
     moving_.commandCallback = [](GUIElement& item) {
         Of(item).SetMoving(static_cast<OrloUtility::SubMenu&>(item).checked);
     };
+    controls_.commandCallback = [](GUIElement& item) { Of(item).ShowControls(); };
 }
 
 // showcase_e2e.sh clicks these places: they move together.
@@ -112,6 +113,17 @@ void ShowcaseForm::SetMoving(bool moving) {
     if (moving) timer_.Start();
     else timer_.Stop();
     log_.Write(std::string("moving square: ") + (moving ? "on" : "off"));
+}
+
+void ShowcaseForm::ShowControls() {
+    if (controlsForm_ && !controlsForm_->IsDestroyed()) {
+        SetForegroundWindow(controlsForm_->Handle());
+        return;
+    }
+    controlsForm_.reset();
+    controlsForm_ = std::make_unique<ControlsForm>(Instance(), log_, false);
+    controlsForm_->Create();
+    log_.Write("controls: shown");
 }
 
 void ShowcaseForm::MoveSquare() {

@@ -1,11 +1,15 @@
 // The showcase: one form with every kind of toolkit element a program is made of, each telling
 // the event log when a person uses it, and a square a timer moves across the form.
 //
-//   File: Say hello... (a question in a message box), Exit     View: Moving square (checkable)
+//   File: Say hello... (a question in a message box), Exit
+//   View: Moving square (checkable), Controls... (the second form)
 //   Your name: [text box]  [Greet] (plain)  [Colour] (owner-drawn)
 //   a greeting label, and the track the square moves along
 #pragma once
 
+#include <memory>
+
+#include "tests/showcase/ControlsForm.h"
 #include "tests/showcase/EventLog.h"
 #include "tests/showcase/MovingSquare.h"
 #include "toolkit/elements/Button.h"
@@ -42,6 +46,7 @@ private:
     void ChangeColour();
     void AskQuestion();
     void SetMoving(bool moving);
+    void ShowControls();
     void MoveSquare();
     int ClientWidthNow() const;
 
@@ -55,6 +60,7 @@ private:
     OrloUtility::SubMenu separator_{&fileMenu_, ""};
     OrloUtility::SubMenu exit_{&fileMenu_, "E&xit"};
     OrloUtility::SubMenu moving_{&viewMenu_, "&Moving square"};
+    OrloUtility::SubMenu controls_{&viewMenu_, "&Controls..."};
 
     OrloUtility::Label nameLabel_{this, "Your name:"};
     OrloUtility::TextBox name_{this, ""};
@@ -62,6 +68,7 @@ private:
     OrloUtility::Button colour_{this, "&Colour"};
     OrloUtility::Label greeting_{this, ""};
     OrloUtility::Timer timer_{this};
+    std::unique_ptr<ControlsForm> controlsForm_;  // made when first asked for, again once closed
 };
 
 }  // namespace showcase

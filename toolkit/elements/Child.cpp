@@ -12,6 +12,7 @@ Child::~Child() { RemoveSubclass(); }
 void Child::CreateControl(LPCWSTR className, DWORD exStyle, DWORD style) {
     id_ = TakeNextId();
     HMENU controlId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id_));
+    MakingControl making(*this);
     window_ = CreateWindowExW(exStyle, className, text_.c_str(), style, x, y, width, height, ParentWindow(), controlId,
                               instance_, nullptr);
     if (window_) Subclass();
@@ -20,7 +21,10 @@ void Child::CreateControl(LPCWSTR className, DWORD exStyle, DWORD style) {
 
 // SetWindowLongPtrW with GWLP_WNDPROC rather than SetWindowLongW with GWL_WNDPROC: the 32-bit
 // form would cut a procedure's address in half on a 64-bit system.
+// A window of one of the toolkit's own classes (a panel) already has the toolkit's procedure,
+// and handing its messages on to that same procedure would never end.
 void Child::Subclass() {
+    if (GetWindowLongPtrW(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WindowProcedure)) return;
     LONG_PTR previous = SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProcedure));
     controlProcedure_ = reinterpret_cast<WNDPROC>(previous);
 }

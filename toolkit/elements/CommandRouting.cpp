@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "toolkit/elements/CommandElement.h"
+#include "toolkit/elements/ControlRouting.h"
 #include "toolkit/elements/ElementRegistry.h"
 #include "toolkit/elements/Form.h"
 #include "toolkit/elements/SubMenu.h"
@@ -27,13 +27,6 @@ void ChooseMenuItem(std::uint32_t id) {
     if (item->commandCallback) item->commandCallback(*item);
 }
 
-// Any notification of a command element runs its command, whatever its code.
-void RunControlCommand(HWND control) {
-    GUIElement* element = FindByHandle(control);
-    auto* command = dynamic_cast<CommandElement*>(element);
-    if (command && command->commandCallback) command->commandCallback(*element);
-}
-
 void CallHotKey(Form& form, const Form::HotKey& entry) {
     if (entry.handler) entry.handler(form, entry.modifiers, entry.key);
 }
@@ -53,7 +46,7 @@ void DeliverToForeground(const Form::HotKey& pressed) {
 
 void RouteCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam != 0) {
-        RunControlCommand(reinterpret_cast<HWND>(lParam));
+        RouteControlCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return;
     }
     if (HIWORD(wParam) == kFromMenu) ChooseMenuItem(LOWORD(wParam));

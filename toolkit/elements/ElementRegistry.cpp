@@ -19,6 +19,7 @@ void RegisterElement(GUIElement& element) { TheRegistry().elements.push_back(&el
 
 void UnregisterElement(const GUIElement& element) {
     std::erase(TheRegistry().elements, &element);
+    if (TheRegistry().beingMade == &element) TheRegistry().beingMade = nullptr;
 }
 
 GUIElement* FindByHandle(HWND window) {
@@ -27,11 +28,20 @@ GUIElement* FindByHandle(HWND window) {
     auto owner = std::find_if(elements.rbegin(), elements.rend(),
                               [window](const GUIElement* element) { return element->Handle() == window; });
     if (owner != elements.rend()) return *owner;
+    if (TheRegistry().beingMade) return TheRegistry().beingMade;
     // Only an element not made yet can be the one being made: a menu command item, once made,
     // never has a window of its own, and must not answer for windows nobody owns.
     GUIElement* newest = elements.empty() ? nullptr : elements.back();
     return newest && !newest->Handle() && !newest->IsCreated() ? newest : nullptr;
 }
+
+MakingControl::MakingControl(GUIElement& control) : previous_(TheRegistry().beingMade) {
+    TheRegistry().beingMade = &control;
+}
+
+MakingControl::~MakingControl() { TheRegistry().beingMade = previous_; }
+
+const std::vector<GUIElement*>& Elements() { return TheRegistry().elements; }
 
 GUIElement* FindById(std::uint32_t id) {
     const std::vector<GUIElement*>& elements = TheRegistry().elements;

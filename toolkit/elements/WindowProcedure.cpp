@@ -6,9 +6,11 @@
 #include "toolkit/ToolkitState.h"
 #include "toolkit/elements/Child.h"
 #include "toolkit/elements/CommandRouting.h"
+#include "toolkit/elements/ControlRouting.h"
 #include "toolkit/elements/ElementRegistry.h"
 #include "toolkit/elements/Form.h"
 #include "toolkit/elements/OwnerDrawnButton.h"
+#include "toolkit/elements/Panel.h"
 #include "toolkit/elements/Timer.h"
 
 namespace OrloUtility {
@@ -93,10 +95,17 @@ std::optional<LRESULT> OnSetCursor(const GUIElement& element, LPARAM lParam) {
     return std::nullopt;
 }
 
-// Tab moves the focus to the next tab stop among the controls of the element's form (Shift+Tab
-// to the previous one).
+// The form an element is in, through any panels between: the element itself for a form.
+HWND FormWindowOf(GUIElement& element, HWND window) {
+    GUIElement* at = &element;
+    while (dynamic_cast<Child*>(at) && at->parent) at = at->parent;
+    return at == &element ? window : at->Handle();
+}
+
+// Tab moves the focus to the next tab stop among the controls of the element's form, those in
+// its panels included (Shift+Tab to the previous one).
 void FocusNextTabStop(GUIElement& element, HWND window) {
-    HWND root = dynamic_cast<Child*>(&element) && element.parent ? element.parent->Handle() : window;
+    HWND root = FormWindowOf(element, window);
     const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
     HWND next = GetNextDlgTabItem(root, window, backwards);
     if (!next) return;
@@ -158,6 +167,7 @@ std::optional<LRESULT> RouteToElement(GUIElement& element, const Message& m) {
         if (!element.OnChar(static_cast<WCHAR>(m.wParam))) return 1;
         break;
     case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC: return ControlColour(element, m.wParam);
     case WM_HOTKEY:
@@ -168,13 +178,26 @@ std::optional<LRESULT> RouteToElement(GUIElement& element, const Message& m) {
     return std::nullopt;
 }
 
+// A panel's controls report to the panel, which passes the reports on to its form.
+std::optional<LRESULT> PassedOnByPanel(GUIElement* element, const Message& m) {
+    auto* panel = dynamic_cast<Panel*>(element);
+    return panel ? panel->PassOn(m.id, m.wParam, m.lParam) : std::nullopt;
+}
+
 // Destruction, leave notices, timers and commands are handled even for a window no element owns.
 std::optional<LRESULT> Route(GUIElement* element, const Message& m) {
+    if (std::optional<LRESULT> passed = PassedOnByPanel(element, m)) return passed;
     switch (m.id) {
     case WM_DESTROY: OnDestroyMessage(element, m.window); return std::nullopt;
     case WM_MOUSELEAVE: OnMouseLeaveMessage(element); return std::nullopt;
     case WM_TIMER: TickTimer(m.wParam); return std::nullopt;
     case WM_COMMAND: RouteCommand(m.wParam, m.lParam); return std::nullopt;
+    case WM_NOTIFY: return RouteControlNotify(reinterpret_cast<const NMHDR*>(m.lParam));
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        // Without a control named, the report is of the window's own scroll bar.
+        if (m.lParam) RouteControlScroll(reinterpret_cast<HWND>(m.lParam), LOWORD(m.wParam), HIWORD(m.wParam));
+        return std::nullopt;
     default: return element ? RouteToElement(*element, m) : std::nullopt;
     }
 }

@@ -15,11 +15,14 @@
 #define BS_3STATE 0x00000005L
 #define BS_AUTO3STATE 0x00000006L
 #define BS_GROUPBOX 0x00000007L
+#define BS_USERBUTTON 0x00000008L
 #define BS_AUTORADIOBUTTON 0x00000009L
 #define BS_OWNERDRAW 0x0000000BL
 #define BS_TYPEMASK 0x0000000FL
 #define BS_LEFTTEXT 0x00000020L
+#define BS_RIGHTBUTTON BS_LEFTTEXT
 #define BS_PUSHLIKE 0x00001000L
+#define BS_NOTIFY 0x00004000L
 #define BS_FLAT 0x00008000L
 #define BN_CLICKED 0
 #define BN_DBLCLK 5
@@ -380,6 +383,7 @@ BOOL WINAPI EnableScrollBar(HWND hWnd, UINT wSBflags, UINT wArrows);
 
 // ---- Keyboard navigation ----
 HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 BOOL WINAPI IsDialogMessageW(HWND hDlg, LPMSG lpMsg);
 int WINAPI GetDlgCtrlID(HWND hWnd);
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);

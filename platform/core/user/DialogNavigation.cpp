@@ -1,5 +1,6 @@
 // Keyboard navigation among a window's controls: tab stops in z-order (the order controls were
-// created), Tab and Shift+Tab between them, Enter to the default button, Escape to cancel.
+// created), Tab and Shift+Tab between them, the arrow keys within a group, Enter to the default
+// button, Escape to cancel.
 #include <algorithm>
 #include <vector>
 
@@ -35,13 +36,45 @@ int DefaultIdOf(HWND dialog) {
     return IDOK;
 }
 
+void FocusControl(HWND control) {
+    SetFocus(control);
+    // An edit field entered from the keyboard has its whole text selected.
+    if (DialogCodeOf(control, nullptr) & DLGC_HASSETSEL) SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+// A label or a group box that is a tab stop hands the focus on to the first control of its
+// group, as the system's dialogs do; null when its group holds no other.
+HWND TakerOfTheFocus(HWND dialog, HWND stop) {
+    if (!(DialogCodeOf(stop, nullptr) & DLGC_STATIC)) return stop;
+    HWND inside = GetNextDlgGroupItem(dialog, stop, FALSE);
+    return inside != stop ? inside : nullptr;
+}
+
 void MoveFocus(HWND dialog, bool backwards) {
     HWND next = GetNextDlgTabItem(dialog, GetFocus(), backwards);
-    if (!next) return;
-    SetFocus(next);
-    // An edit field entered from the keyboard has its whole text selected.
-    if (DialogCodeOf(next, nullptr) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
+    if (next) next = TakerOfTheFocus(dialog, next);
+    if (next) FocusControl(next);
 }
+
+bool IsUncheckedAutoRadio(HWND control) {
+    const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_AUTORADIOBUTTON && SendMessageW(control, BM_GETCHECK, 0, 0) != BST_CHECKED;
+}
+
+// An arrow moves the focus to the next control of the group; an auto radio button reached so
+// is also chosen, as if clicked.
+void MoveWithinGroup(HWND dialog, HWND from, bool backwards) {
+    HWND next = GetNextDlgGroupItem(dialog, from, backwards);
+    if (!next || next == from) return;
+    if (!(DialogCodeOf(next, nullptr) & DLGC_RADIOBUTTON)) {
+        FocusControl(next);
+        return;
+    }
+    SetFocus(next);
+    if (IsUncheckedAutoRadio(next)) SendMessageW(next, BM_CLICK, TRUE, 0);
+}
+
+bool IsArrow(WPARAM key) { return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN; }
 
 void SendCommand(HWND dialog, HWND button, int id) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
@@ -51,6 +84,12 @@ void SendCommand(HWND dialog, HWND button, int id) {
 bool HandleKey(HWND dialog, const MSG& msg) {
     UINT code = msg.hwnd ? DialogCodeOf(msg.hwnd, &msg) : 0;
     if (code & DLGC_WANTALLKEYS) return false;
+    if (IsArrow(msg.wParam)) {
+        // The dialog's own window keeps its arrows: a form that draws a game reads them.
+        if ((code & DLGC_WANTARROWS) || msg.hwnd == dialog) return false;
+        MoveWithinGroup(dialog, msg.hwnd, msg.wParam == VK_LEFT || msg.wParam == VK_UP);
+        return true;
+    }
     switch (msg.wParam) {
     case VK_TAB:
         if (code & DLGC_WANTTAB) return false;

@@ -31,11 +31,6 @@ UINT ButtonKey(UINT message) {
 // The non-client form of a client mouse message.
 UINT NonClientOf(UINT message) { return message - WM_MOUSEMOVE + WM_NCMOUSEMOVE; }
 
-HWND GetAncestorParent(HWND hwnd) {
-    Window* w = FindWindow(hwnd);
-    return w && w->IsChild() ? w->parent : nullptr;
-}
-
 }  // namespace
 
 void Input::QueueMouse(UINT message, POINT screen, HWND topLevel) {
@@ -61,12 +56,15 @@ std::optional<Input::MouseRoute> Input::RouteMouse(const InputEvent& event) {
     if (!target || !IsWindowEnabled(target)) return std::nullopt;
     LPARAM screenParam = MAKELPARAM(event.screen.x, event.screen.y);
     LRESULT hit = SendMessageW(target, WM_NCHITTEST, 0, screenParam);
-    // A window that calls itself transparent here passes the mouse to the one beneath: its parent.
-    while (hit == HTTRANSPARENT && IsWindow(target) && GetAncestorParent(target)) {
-        target = GetAncestorParent(target);
+    // A window that calls itself transparent here passes the mouse to the one beneath: a
+    // sibling lower in z-order under the point, else its parent.
+    while (hit == HTTRANSPARENT && IsWindow(target)) {
+        HWND beneath = WindowBeneath(target, event.screen);
+        if (!beneath) break;
+        target = beneath;
         hit = SendMessageW(target, WM_NCHITTEST, 0, screenParam);
     }
-    if (!IsWindow(target)) return std::nullopt;
+    if (!IsWindow(target) || !IsWindowEnabled(target)) return std::nullopt;
     UINT message = DoubleClickOf(target, hit, event, false);
     if (hit != HTCLIENT) {
         MSG msg{target, NonClientOf(message), static_cast<WPARAM>(hit), screenParam, event.time, event.screen};

@@ -69,24 +69,43 @@ bool IsShownOnScreen(const Window& window) {
     return true;
 }
 
+namespace {
+
+// The first window of `windows`, from `from` on, that is visible and holds the point.
+Window* FirstAt(const std::vector<HWND>& windows, std::size_t from, POINT screen) {
+    for (std::size_t i = from; i < windows.size(); ++i) {
+        Window* w = FindWindow(windows[i]);
+        if (!w || !w->IsVisibleFlag()) continue;
+        RECT rect = ScreenRectOf(*w);
+        if (PtInRect(&rect, screen)) return w;
+    }
+    return nullptr;
+}
+
+HWND DeepestFrom(Window* window, POINT screen) {
+    while (Window* child = FirstAt(window->children, 0, screen)) window = child;
+    return window->handle;
+}
+
+}  // namespace
+
 HWND DeepestChildAt(HWND topLevel, POINT screen) {
     Window* window = FindWindow(topLevel);
     if (!window || !window->IsVisibleFlag()) return nullptr;
     RECT outer = ScreenRectOf(*window);
     if (!PtInRect(&outer, screen)) return nullptr;
-    for (bool descended = true; descended;) {
-        descended = false;
-        for (HWND child : window->children) {
-            Window* c = FindWindow(child);
-            if (!c || !c->IsVisibleFlag()) continue;
-            RECT rect = ScreenRectOf(*c);
-            if (!PtInRect(&rect, screen)) continue;
-            window = c;
-            descended = true;
-            break;
-        }
-    }
-    return window->handle;
+    return DeepestFrom(window, screen);
+}
+
+HWND WindowBeneath(HWND hwnd, POINT screen) {
+    Window* w = FindWindow(hwnd);
+    Window* parent = w && w->IsChild() ? FindWindow(w->parent) : nullptr;
+    if (!parent) return nullptr;
+    const std::vector<HWND>& siblings = parent->children;
+    const auto at = std::find(siblings.begin(), siblings.end(), hwnd);
+    const std::size_t next = static_cast<std::size_t>(at - siblings.begin()) + 1;
+    if (Window* sibling = FirstAt(siblings, next, screen)) return DeepestFrom(sibling, screen);
+    return parent->handle;
 }
 
 std::vector<HWND> DescendantsOf(const Window& window) {

@@ -25,6 +25,10 @@ bool IsShownOnScreen(const Window& window);
 // The deepest visible window under a screen point, starting from a top-level window; the
 // top-level window itself when no child is there, null when the point is outside it.
 HWND DeepestChildAt(HWND topLevel, POINT screen);
+// Where a point goes when the child window under it lets the mouse through (HTTRANSPARENT):
+// the deepest window under it among the siblings beneath, else the parent; null for a
+// top-level window.
+HWND WindowBeneath(HWND window, POINT screen);
 // The window's descendants, parents before their children, each list in z-order.
 std::vector<HWND> DescendantsOf(const Window& window);
 

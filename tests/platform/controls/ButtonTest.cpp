@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <string>
 
 #include "HeadlessTest.h"
 #include "Screenshot.h"
@@ -137,6 +138,9 @@ TEST_F(ButtonTest, TheMouseClicksOnlyWhenReleasedOverTheButtonItWentDownOn) {
     };
     for (DWORD kind : {BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_OWNERDRAW}) {
         for (const Case& c : cases) {
+            // An owner-drawn button tells of a double click instead of taking a second press;
+            // CheckButtonTest holds that case with the other kinds that do.
+            if (kind == BS_OWNERDRAW && std::string(c.name) == "double click") continue;
             SCOPED_TRACE(testing::Message() << c.name << ", kind " << kind);
             HWND button = Button(kind);
             Backend().PumpUntilIdle();

@@ -1,0 +1,47 @@
+#include "toolkit/elements/ControlRouting.h"
+
+#include "toolkit/elements/CommandElement.h"
+#include "toolkit/elements/ControlEvents.h"
+#include "toolkit/elements/ElementRegistry.h"
+#include "toolkit/elements/GUIElement.h"
+
+namespace OrloUtility {
+
+namespace {
+
+// The element a reporting window belongs to: its own window, or failing that a companion.
+GUIElement* OwnerOf(HWND control) {
+    if (!control) return nullptr;
+    if (GUIElement* element = FindByHandle(control)) return element;
+    for (GUIElement* element : Elements()) {
+        auto* events = dynamic_cast<ControlEvents*>(element);
+        if (events && events->CompanionWindow() == control) return element;
+    }
+    return nullptr;
+}
+
+ControlEvents* EventsOf(HWND control) { return dynamic_cast<ControlEvents*>(OwnerOf(control)); }
+
+}  // namespace
+
+void RouteControlCommand(HWND control, WORD code) {
+    GUIElement* element = OwnerOf(control);
+    if (auto* command = dynamic_cast<CommandElement*>(element)) {
+        if (command->commandCallback) command->commandCallback(*element);
+        return;
+    }
+    if (auto* events = dynamic_cast<ControlEvents*>(element)) events->OnControlCommand(code);
+}
+
+std::optional<LRESULT> RouteControlNotify(const NMHDR* header) {
+    if (!header) return std::nullopt;
+    ControlEvents* events = EventsOf(header->hwndFrom);
+    if (!events) return std::nullopt;
+    return events->OnControlNotify(*header);
+}
+
+void RouteControlScroll(HWND control, WORD code, int position) {
+    if (ControlEvents* events = EventsOf(control)) events->OnControlScroll(code, position);
+}
+
+}  // namespace OrloUtility

@@ -1,0 +1,20 @@
+// Reports from controls as the window procedure delivers them: each goes to the element whose
+// control (or companion window) sent it. A report from a window no element owns is left to the
+// default procedure.
+#pragma once
+
+#include <optional>
+
+#include "PlatformApi.h"
+
+namespace OrloUtility {
+
+// WM_COMMAND from `control` with `code`: a command element runs its command, whatever the code;
+// any other element with control events hears the code.
+void RouteControlCommand(HWND control, WORD code);
+// WM_NOTIFY: the element's answer, or nothing when no element owns the sender.
+std::optional<LRESULT> RouteControlNotify(const NMHDR* header);
+// WM_HSCROLL or WM_VSCROLL whose last parameter names a control (not the window's own bar).
+void RouteControlScroll(HWND control, WORD code, int position);
+
+}  // namespace OrloUtility
