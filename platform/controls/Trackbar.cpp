@@ -38,8 +38,8 @@ void NotifyReleasedCapture(HWND hwnd) {
 namespace {
 
 constexpr LONG kDefaultPageSize = 20;
-// TBS_AUTOTICKS with a frequency far below the range's size would ask for more marks than
-// anyone can see; past this many the trackbar keeps only the ends, as when memory runs out.
+// TBS_AUTOTICKS with a frequency far below the range's size asks for more marks than anyone can
+// see, up to billions; past this many the trackbar keeps only the ends rather than fill memory.
 constexpr long long kMostAutoTics = 1 << 20;
 
 // Up to the minimum first, then down to the maximum, so a range whose ends are crossed leaves

@@ -30,30 +30,41 @@ Colours ColoursOf(HWND hwnd, const State& state) {
     return {look::kField, look::kBorder, look::kFace, border, kTickColour};
 }
 
-// One mark at the thumb's centre for `value`, `length` long, leaving the thumb's side `before`
-// (above or left) or after it.
-void DrawTick(HWND hwnd, HDC dc, const State& state, LONG value, int length, bool before, COLORREF colour) {
+// Where the thumb's centre lies along the channel at `value`.
+int PlaceOf(HWND hwnd, const State& state, LONG value) {
     const RECT thumb = ThumbRect(hwnd, state, value);
-    const int half = ThumbBreadth(hwnd) / 2;
-    if (IsVertical(hwnd)) {
-        const int y = thumb.top + half;
-        const int x = before ? thumb.left - kTickGap - length : thumb.right + kTickGap;
-        look::Fill(dc, {x, y, x + length, y + 1}, colour);
-        return;
-    }
-    const int x = thumb.left + half;
-    const int y = before ? thumb.top - kTickGap - length : thumb.bottom + kTickGap;
-    look::Fill(dc, {x, y, x + 1, y + length}, colour);
+    return (IsVertical(hwnd) ? thumb.top : thumb.left) + ThumbBreadth(hwnd) / 2;
 }
 
+// One mark at `place`, `length` long, leaving the thumb's side `before` (above or left) or
+// after it.
+void DrawTick(HWND hwnd, HDC dc, const RECT& thumb, int place, int length, bool before, COLORREF colour) {
+    if (IsVertical(hwnd)) {
+        const int x = before ? thumb.left - kTickGap - length : thumb.right + kTickGap;
+        look::Fill(dc, {x, place, x + length, place + 1}, colour);
+        return;
+    }
+    const int y = before ? thumb.top - kTickGap - length : thumb.bottom + kTickGap;
+    look::Fill(dc, {place, y, place + 1, y + length}, colour);
+}
+
+// The marks are sorted, so a mark on the pixel of the one before adds nothing and is passed
+// over: however many marks there are, the drawing stays within the channel's length.
 void DrawTicks(HWND hwnd, HDC dc, const State& state, COLORREF colour) {
     const LONG style = StyleOf(hwnd);
     const bool both = (style & TBS_BOTH) != 0, top = (style & TBS_TOP) != 0;
+    const RECT thumb = ThumbRect(hwnd, state);
     for (bool before : {true, false}) {
         if (!both && before != top) continue;
-        DrawTick(hwnd, dc, state, state.min, kEndTickLength, before, colour);
-        DrawTick(hwnd, dc, state, state.max, kEndTickLength, before, colour);
-        for (LONG value : state.tics) DrawTick(hwnd, dc, state, value, kTickLength, before, colour);
+        DrawTick(hwnd, dc, thumb, PlaceOf(hwnd, state, state.min), kEndTickLength, before, colour);
+        DrawTick(hwnd, dc, thumb, PlaceOf(hwnd, state, state.max), kEndTickLength, before, colour);
+        int drawn = PlaceOf(hwnd, state, state.min);
+        for (LONG value : state.tics) {
+            const int place = PlaceOf(hwnd, state, value);
+            if (place == drawn) continue;
+            DrawTick(hwnd, dc, thumb, place, kTickLength, before, colour);
+            drawn = place;
+        }
     }
 }
 
