@@ -14,6 +14,8 @@ const SystemClass kClasses[] = {
     {L"static", StaticProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, sizeof(LONG_PTR)},
     {L"edit", EditProc, CS_DBLCLKS | CS_PARENTDC, IDC_IBEAM, sizeof(LONG_PTR)},
     {L"ListBox", ListBoxProc, CS_DBLCLKS, IDC_ARROW, sizeof(LONG_PTR)},
+    {TRACKBAR_CLASSW, TrackbarProc, 0, IDC_ARROW, sizeof(LONG_PTR)},
+    {UPDOWN_CLASSW, UpDownProc, CS_HREDRAW | CS_VREDRAW, IDC_ARROW, sizeof(LONG_PTR)},
 };
 
 }  // namespace

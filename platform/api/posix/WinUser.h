@@ -176,6 +176,14 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define GWL_USERDATA (-21)
 #define GWLP_USERDATA (-21)
 
+// ---- GetWindow ----
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
+
 // ---- ShowWindow ----
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
@@ -537,6 +545,7 @@ LONG WINAPI SetWindowLongW(HWND hWnd, int nIndex, LONG dwNewLong);
 LONG_PTR WINAPI GetWindowLongPtrW(HWND hWnd, int nIndex);
 LONG_PTR WINAPI SetWindowLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 HWND WINAPI GetParent(HWND hWnd);
+HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
 BOOL WINAPI SetPropW(HWND hWnd, LPCWSTR lpString, HANDLE hData);
 HANDLE WINAPI GetPropW(HWND hWnd, LPCWSTR lpString);
 HANDLE WINAPI RemovePropW(HWND hWnd, LPCWSTR lpString);
