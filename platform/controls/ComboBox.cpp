@@ -29,7 +29,6 @@ DWORD ListStyleOf(HWND hwnd) {
     DWORD list = WS_POPUP | WS_CLIPSIBLINGS | LBS_COMBOBOX | LBS_HASSTRINGS | LBS_NOTIFY;
     if (style & CBS_SORT) list |= LBS_SORT;
     if (style & CBS_NOINTEGRALHEIGHT) list |= LBS_NOINTEGRALHEIGHT;
-    if (style & WS_VSCROLL) list |= WS_VSCROLL;
     if (style & WS_DISABLED) list |= WS_DISABLED;
     return list;
 }
@@ -43,8 +42,10 @@ HWND CreateList(HWND hwnd, const State& state) {
                            box.right - box.left, state.droppedHeight, hwnd, nullptr, nullptr, hwnd);
 }
 
+// The box has no scroll bars of its own, as on the platform, where WS_VSCROLL is for its list.
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
     SetStateOf(hwnd, new State);
+    SetWindowLongW(hwnd, GWL_STYLE, StyleOf(hwnd) & ~(WS_VSCROLL | WS_HSCROLL));
     return DefWindowProcW(hwnd, WM_NCCREATE, 0, lParam);
 }
 

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "PlatformApi.h"
 #include "gdi/DirtyRegion.h"
 #include "gdi/PixelBuffer.h"
+#include "user/ScrollInfo.h"
 
 namespace platform {
 
@@ -51,6 +53,7 @@ struct Window {
     HICON iconSmall = nullptr;
     HICON iconBig = nullptr;
     bool destroying = false;
+    std::optional<WindowScrollBars> scrollBars;
 
     // A top-level window's pixels, its whole outer area, rows top-down, 0x00RRGGBB.
     PixelBuffer pixels;

@@ -176,6 +176,14 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define GWL_USERDATA (-21)
 #define GWLP_USERDATA (-21)
 
+// ---- GetWindow ----
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
+
 // ---- ShowWindow ----
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
@@ -236,6 +244,8 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define HTCLIENT 1
 #define HTCAPTION 2
 #define HTSYSMENU 3
+#define HTGROWBOX 4
+#define HTSIZE HTGROWBOX
 #define HTMENU 5
 #define HTHSCROLL 6
 #define HTVSCROLL 7
@@ -243,6 +253,8 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define HTCLOSE 20
 
 #define SC_CLOSE 0xF060
+#define SC_VSCROLL 0xF070
+#define SC_HSCROLL 0xF080
 #define SC_KEYMENU 0xF100
 
 #define MK_LBUTTON 0x0001
@@ -536,6 +548,7 @@ LONG WINAPI SetWindowLongW(HWND hWnd, int nIndex, LONG dwNewLong);
 LONG_PTR WINAPI GetWindowLongPtrW(HWND hWnd, int nIndex);
 LONG_PTR WINAPI SetWindowLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 HWND WINAPI GetParent(HWND hWnd);
+HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
 BOOL WINAPI SetPropW(HWND hWnd, LPCWSTR lpString, HANDLE hData);
 HANDLE WINAPI GetPropW(HWND hWnd, LPCWSTR lpString);
 HANDLE WINAPI RemovePropW(HWND hWnd, LPCWSTR lpString);

@@ -76,6 +76,12 @@ void HeadlessBackend::Click(HWND window, int x, int y, MouseButton button) {
     MouseUp(window, x, y, button);
 }
 
+void HeadlessBackend::MouseWheel(HWND window, int x, int y, int delta, WheelAxis axis) {
+    POINT screen{x, y};
+    if (!ClientToScreen(window, &screen)) return;
+    desktop::WheelTurned(delta, axis == WheelAxis::Horizontal, screen, desktop::RootOf(window));
+}
+
 void HeadlessBackend::PressCloseButton(HWND window) { desktop::CloseRequested(window); }
 
 void HeadlessBackend::SwitchToWindow(HWND window) {

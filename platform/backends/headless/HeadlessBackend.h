@@ -30,6 +30,7 @@ struct HeadlessOptions {
 };
 
 enum class MouseButton { Left, Right, Middle };
+enum class WheelAxis { Vertical, Horizontal };
 
 class HeadlessBackend : public Backend {
 public:
@@ -63,6 +64,9 @@ public:
     void MouseDown(HWND window, int x, int y, MouseButton button = MouseButton::Left);
     void MouseUp(HWND window, int x, int y, MouseButton button = MouseButton::Left);
     void Click(HWND window, int x, int y, MouseButton button = MouseButton::Left);
+    // The wheel turned with the pointer at (x, y): `delta` in WHEEL_DELTA units a notch,
+    // positive away from the person (or to the right).
+    void MouseWheel(HWND window, int x, int y, int delta, WheelAxis axis = WheelAxis::Vertical);
     // The close button of a top-level window's frame.
     void PressCloseButton(HWND window);
 

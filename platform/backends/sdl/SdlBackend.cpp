@@ -135,6 +135,7 @@ void SdlBackend::Handle(const SDL_Event& event) {
         HandleMouse(event.button.windowID, event.button.x, event.button.y,
                     ButtonMessage(event.button.button, event.type == SDL_MOUSEBUTTONDOWN));
         break;
+    case SDL_MOUSEWHEEL: HandleWheel(event.wheel); break;
     case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
     case SDL_QUIT: break;  // each window's close button is handled as a window event
     default: break;
@@ -142,10 +143,23 @@ void SdlBackend::Handle(const SDL_Event& event) {
 }
 
 void SdlBackend::HandleMouse(Uint32 windowId, int x, int y, UINT message) {
+    pointerInWindow_ = {x, y};
     HWND window = WindowOf(windowId);
     // Per pointer move: the shown rectangle alone, not the window's whole description.
     const std::optional<RECT> shown = desktop::ShownOnScreen(window);
     if (shown) desktop::PointerEvent(message, {shown->left + x, shown->top + y}, window);
+}
+
+// SDL counts notches, positive away from the person and to the right unless the desktop flips
+// them; each axis that turned is a turn of its own.
+void SdlBackend::HandleWheel(const SDL_MouseWheelEvent& event) {
+    HWND window = WindowOf(event.windowID);
+    const std::optional<RECT> shown = desktop::ShownOnScreen(window);
+    if (!shown) return;
+    const int sign = event.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+    const POINT screen{shown->left + pointerInWindow_.x, shown->top + pointerInWindow_.y};
+    if (event.y) desktop::WheelTurned(sign * event.y * WHEEL_DELTA, false, screen, window);
+    if (event.x) desktop::WheelTurned(sign * event.x * WHEEL_DELTA, true, screen, window);
 }
 
 void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
@@ -189,8 +203,10 @@ void SdlBackend::OnWindowCreated(HWND window) {
     const SDL_Rect native = NativeRectOf(*w);
     const bool framed = (w->style & WS_CAPTION) == WS_CAPTION;
     Uint32 flags = SDL_WINDOW_HIDDEN;
-    // A pop-up (drop-down menu, tooltip) has no frame of the desktop's own.
-    if (!framed && (w->style & WS_POPUP)) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
+    // A pop-up (drop-down menu, tooltip) has no frame of the desktop's own, nor has a program's
+    // frameless window, which the desktop otherwise manages as any other.
+    if (desktop::IsFloatingPopup(*w)) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
+    else if (!framed && (w->style & WS_POPUP)) flags |= SDL_WINDOW_BORDERLESS;
     else if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_UTILITY;
     if ((w->exStyle & WS_EX_TOPMOST)) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     std::string title = Utf8Of(w->title);
@@ -252,9 +268,8 @@ void SdlBackend::OnWindowActivated(HWND window) {
 // time. A window the desktop minimized anyway comes back first.
 void SdlBackend::ShowAsActive(HWND window, SDL_Window* sdl) {
     const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
-    const bool framelessPopup = (w && (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION);
     const bool mapped = (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_SHOWN) != 0;
-    if (!w || !w->visible || framelessPopup || !mapped) return;
+    if (!w || !w->visible || desktop::IsFloatingPopup(*w) || !mapped) return;
     if (Sdl().GetWindowFlags(sdl) & SDL_WINDOW_MINIMIZED) Sdl().RestoreWindow(sdl);
     Sdl().RaiseWindow(sdl);
     // Within the program the keyboard moves at once; from another program only the window

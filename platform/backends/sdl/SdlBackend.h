@@ -57,6 +57,7 @@ private:
     void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void HandleMouse(Uint32 windowId, int x, int y, UINT message);
+    void HandleWheel(const SDL_MouseWheelEvent& event);
     void OnDesktopMoved(HWND window, int x, int y);
     void DescribeToWindowManager(const desktop::TopLevel& w, SDL_Window* sdl);
     void ShowAsActive(HWND window, SDL_Window* sdl);
@@ -71,6 +72,9 @@ private:
     std::map<HWND, SDL_Window*> windows_;
     bool mirroring_ = false;  // set while we move an SDL window ourselves, to ignore its echo
     DesktopFocus focus_;
+    // Where the pointer was last seen in a window: SDL's wheel events tell the point only from
+    // version 2.26 on, and an older library leaves those fields unset.
+    POINT pointerInWindow_{};
     // Windows shown but not yet mapped: a window is mapped when the program next looks for
     // messages, once its size, menu bar and first picture are settled, not at every step on the
     // way there.

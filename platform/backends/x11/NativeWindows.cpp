@@ -63,10 +63,12 @@ const char* TypeOf(const NativeKind& kind) {
 
 }  // namespace
 
-NativeKind KindOf(DWORD style, DWORD exStyle) {
+NativeKind KindOf(const desktop::TopLevel& window) {
+    const DWORD style = window.style, exStyle = window.exStyle;
     NativeKind kind;
     kind.framed = (style & WS_CAPTION) == WS_CAPTION;
-    kind.popup = !kind.framed && (style & WS_POPUP);
+    kind.popup = desktop::IsFloatingPopup(window);
+    kind.borderless = !kind.framed && !kind.popup;
     kind.utility = !kind.popup && (exStyle & WS_EX_TOOLWINDOW);
     kind.dialog = kind.framed && (exStyle & WS_EX_DLGMODALFRAME) && !(exStyle & WS_EX_TOOLWINDOW);
     kind.topmost = (exStyle & WS_EX_TOPMOST) != 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "DesktopWindows.h"
 #include "PlatformApi.h"
 
 namespace platform::x11 {
@@ -15,11 +16,12 @@ namespace platform::x11 {
 struct NativeKind {
     bool framed = false;   // the window manager frames it (a caption)
     bool popup = false;    // a drop-down or tooltip: placed by the program, never managed
+    bool borderless = false;  // a program's own window without a frame: managed, undecorated
     bool utility = false;  // a tool window
     bool dialog = false;
     bool topmost = false;
 };
-NativeKind KindOf(DWORD style, DWORD exStyle);
+NativeKind KindOf(const desktop::TopLevel& window);
 
 // An unmapped window at `rect` (screen coordinates), with the properties its kind needs and the
 // events the backend handles selected; 0 when the server refuses it.

@@ -89,6 +89,14 @@ void SetFrameFunctions(Display* display, ::Window window, FrameFunctions functio
                     sizeof hints / sizeof(long));
 }
 
+void SetUndecorated(Display* display, ::Window window) {
+    if (!display || !window) return;
+    MotifHints hints{kMotifDecorations, 0, 0, 0, 0};
+    const Atom motif = AtomOf(display, "_MOTIF_WM_HINTS");
+    XChangeProperty(display, window, motif, motif, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&hints),
+                    sizeof hints / sizeof(long));
+}
+
 void SetWindowType(Display* display, ::Window window, const char* type) {
     if (!display || !window) return;
     Atom kind = AtomOf(display, type);

@@ -15,6 +15,8 @@ namespace platform::x11 {
 void SetTransientFor(Display* display, ::Window window, ::Window owner);
 
 void SetFrameFunctions(Display* display, ::Window window, FrameFunctions functions);
+// Asks the window manager to draw nothing around the window: no title bar, no border.
+void SetUndecorated(Display* display, ::Window window);
 
 // Sets _NET_WM_WINDOW_TYPE to the named type ("_NET_WM_WINDOW_TYPE_DIALOG", ...).
 void SetWindowType(Display* display, ::Window window, const char* type);

@@ -160,7 +160,7 @@ std::vector<unsigned long> X11Backend::ProgramWindows() const {
 void X11Backend::OnWindowCreated(HWND window) {
     const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
     if (!w) return;
-    const x11::NativeKind kind = x11::KindOf(w->style, w->exStyle);
+    const x11::NativeKind kind = x11::KindOf(*w);
     Native native;
     native.id = x11::CreateNativeWindow(display_, NativeRectOf(*w), kind);
     if (!native.id) return;
@@ -168,6 +168,7 @@ void X11Backend::OnWindowCreated(HWND window) {
     windows_[window] = native;
     SetTitle(native.id, w->title);
     if (kind.framed) Describe(*w, native);
+    if (kind.borderless) x11::SetUndecorated(display_, native.id);
 }
 
 // A framed window's kind, as the window manager needs to know it before the window first shows:
@@ -230,8 +231,7 @@ void X11Backend::OnWindowActivated(HWND window) {
 // there and activated when it arrives.
 void X11Backend::ShowAsActive(HWND window, Native& native) {
     const std::optional<desktop::TopLevel> w = desktop::TopLevelOf(window);
-    const bool framelessPopup = (w && (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION);
-    if (!w || !w->visible || framelessPopup) return;
+    if (!w || !w->visible || desktop::IsFloatingPopup(*w)) return;
     if (std::find(pendingMaps_.begin(), pendingMaps_.end(), window) != pendingMaps_.end()) return;
     if (!native.mapped) {
         native.activateWhenMapped = true;

@@ -82,6 +82,8 @@ private:
     void Handle(_XEvent& event);
     void HandleKey(_XEvent& event, bool down);
     void HandleMouse(HWND window, int x, int y, UINT message);
+    // Buttons 4 to 7: a notch of the wheel.
+    void HandleWheel(HWND window, int x, int y, unsigned int button);
     void HandleClientMessage(HWND window, _XEvent& event);
     void HandleProperty(HWND window, _XEvent& event);
     void OnDesktopConfigured(HWND window);

@@ -18,6 +18,17 @@ UINT ButtonMessage(unsigned int button, bool down) {
     return down ? message : message + 1;
 }
 
+// The wheel comes as presses of buttons 4 and 5 (away from and toward the person) and 6 and 7
+// (left and right), one a notch; their releases say nothing more.
+constexpr unsigned int kWheelLeft = 6;
+constexpr unsigned int kWheelRight = 7;
+
+bool IsWheelButton(unsigned int button) { return button >= Button4 && button <= kWheelRight; }
+
+int WheelDeltaOf(unsigned int button) {
+    return button == Button4 || button == kWheelRight ? WHEEL_DELTA : -WHEEL_DELTA;
+}
+
 // Focus moving because a grab started or ended, or into a child of the window, is no change of
 // the window that has the keyboard.
 bool IsFocusChange(const XFocusChangeEvent& focus) {
@@ -43,6 +54,8 @@ void X11Backend::Handle(XEvent& event) {
         if (event.type == ButtonPress) x11::SetUserTime(display_, native->id, event.xbutton.time);
         if (event.xbutton.button >= Button1 && event.xbutton.button <= Button3)
             HandleMouse(window, event.xbutton.x, event.xbutton.y, ButtonMessage(event.xbutton.button, event.type == ButtonPress));
+        else if (event.type == ButtonPress && IsWheelButton(event.xbutton.button))
+            HandleWheel(window, event.xbutton.x, event.xbutton.y, event.xbutton.button);
         break;
     case MotionNotify: HandleMouse(window, event.xmotion.x, event.xmotion.y, WM_MOUSEMOVE); break;
     case EnterNotify: case LeaveNotify:
@@ -98,6 +111,12 @@ void X11Backend::HandleMouse(HWND window, int x, int y, UINT message) {
     // Per pointer move: the shown rectangle alone, not the window's whole description.
     const std::optional<RECT> shown = desktop::ShownOnScreen(window);
     if (shown) desktop::PointerEvent(message, {shown->left + x, shown->top + y}, window);
+}
+
+void X11Backend::HandleWheel(HWND window, int x, int y, unsigned int button) {
+    const std::optional<RECT> shown = desktop::ShownOnScreen(window);
+    const bool horizontal = button == kWheelLeft || button == kWheelRight;
+    if (shown) desktop::WheelTurned(WheelDeltaOf(button), horizontal, {shown->left + x, shown->top + y}, window);
 }
 
 void X11Backend::HandleClientMessage(HWND window, XEvent& event) {

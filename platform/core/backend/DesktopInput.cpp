@@ -15,6 +15,10 @@ void TextTyped(const std::wstring& text) { State().input.QueueText(text); }
 
 void PointerEvent(UINT message, POINT screen, HWND topLevel) { State().input.QueueMouse(message, screen, topLevel); }
 
+void WheelTurned(int delta, bool horizontal, POINT screen, HWND topLevel) {
+    State().input.QueueWheel(horizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL, delta, screen, topLevel);
+}
+
 void KeyboardLeft() { State().input.ReleaseHeldKeys(); }
 
 void Activated(HWND topLevel) { DesktopActivated(topLevel); }

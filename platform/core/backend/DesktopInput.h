@@ -18,6 +18,10 @@ void TextTyped(const std::wstring& text);
 // A pointer event over the top-level window `topLevel`: a client-area message (WM_MOUSEMOVE,
 // WM_LBUTTONDOWN, ...) at a point on the screen.
 void PointerEvent(UINT message, POINT screen, HWND topLevel);
+// The mouse wheel turned, the pointer at a point on the screen over the top-level window
+// `topLevel`: `delta` in WHEEL_DELTA units (one notch each), positive away from the person, or
+// to the right for the horizontal wheel.
+void WheelTurned(int delta, bool horizontal, POINT screen, HWND topLevel);
 // The keyboard went to another window of the desktop: keys still held are released, since
 // their release will be told to whoever has the keyboard now.
 void KeyboardLeft();

@@ -25,6 +25,12 @@ RECT ShownOnScreen(const Window& w) {
 
 }  // namespace
 
+bool IsFloatingPopup(const TopLevel& window) {
+    const bool framed = (window.style & WS_CAPTION) == WS_CAPTION;
+    if (framed || !(window.style & WS_POPUP)) return false;
+    return window.owner || (window.exStyle & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
+}
+
 std::optional<TopLevel> TopLevelOf(HWND window) {
     const Window* w = TopLevelWindow(window);
     if (!w) return std::nullopt;

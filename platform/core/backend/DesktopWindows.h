@@ -36,6 +36,12 @@ struct TopLevel {
     std::wstring title;
 };
 
+// A frameless pop-up that floats over the program's windows (a drop-down menu or list, a
+// tooltip): owned by another window, a tool window or topmost. The desktop places it where the
+// program says, never frames it and never gives it the keyboard. A frameless pop-up that is none
+// of these is a program's own window without a frame, which the desktop manages like any other.
+bool IsFloatingPopup(const TopLevel& window);
+
 // A top-level window as the desktop should show it; nothing for a window that is gone.
 std::optional<TopLevel> TopLevelOf(HWND window);
 // The part of a top-level window the desktop shows, on the screen: what a pointer event's

@@ -16,6 +16,33 @@ PixelBuffer NewWindowPixels(int width, int height) {
     return pixels;
 }
 
+// Narrows `clip`, in coordinates from `origin` on the screen, to the client areas of the
+// window's ancestors and to the top-level window's pixels.
+void ClipToAncestorsAndPixels(RECT& clip, const Window& window, POINT origin, const Surface& surface,
+                              const Window& top) {
+    for (Window* w = FindWindow(window.parent); w; w = FindWindow(w->parent)) {
+        POINT o = ClientOriginOnScreen(*w);
+        RECT ancestor{o.x - origin.x, o.y - origin.y, o.x - origin.x + w->ClientWidth(),
+                      o.y - origin.y + w->ClientHeight()};
+        IntersectRect(&clip, &clip, &ancestor);
+    }
+    RECT all{-surface.originX, -surface.originY, top.pixelsWidth - surface.originX,
+             top.pixelsHeight - surface.originY};
+    IntersectRect(&clip, &clip, &all);
+}
+
+// A surface on the top-level window's pixels with its origin where `origin` is on the screen.
+Surface SurfaceFrom(Window& top, POINT origin) {
+    const RECT topOuter = ScreenRectOf(top);
+    Surface surface;
+    surface.pixels = top.pixels.data();
+    surface.stride = top.pixelsWidth;
+    surface.dirty = &top.dirty;
+    surface.originX = origin.x - topOuter.left;
+    surface.originY = origin.y - topOuter.top;
+    return surface;
+}
+
 }  // namespace
 
 bool MakeWindowPixels(Window& window) {
@@ -58,38 +85,24 @@ Surface WindowSurface(HWND hwnd) {
     Window* window = FindWindow(hwnd);
     Window* top = FindWindow(RootOf(hwnd));
     if (!window || !top || !MakeWindowPixels(*top)) return {};
-    // Client origin of the window relative to the top-level window's outer top-left corner.
-    POINT origin = ClientOriginOnScreen(*window);
-    RECT topOuter = ScreenRectOf(*top);
-    Surface surface;
-    surface.pixels = top->pixels.data();
-    surface.stride = top->pixelsWidth;
-    surface.dirty = &top->dirty;
-    surface.originX = origin.x - topOuter.left;
-    surface.originY = origin.y - topOuter.top;
-    // Clip to the client areas of the window and of every ancestor, and to the pixels.
+    const POINT origin = ClientOriginOnScreen(*window);
+    Surface surface = SurfaceFrom(*top, origin);
     RECT clip{0, 0, window->ClientWidth(), window->ClientHeight()};
-    for (Window* w = FindWindow(window->parent); w; w = FindWindow(w->parent)) {
-        POINT o = ClientOriginOnScreen(*w);
-        RECT ancestor{o.x - origin.x, o.y - origin.y, o.x - origin.x + w->ClientWidth(),
-                      o.y - origin.y + w->ClientHeight()};
-        IntersectRect(&clip, &clip, &ancestor);
-    }
-    RECT all{-surface.originX, -surface.originY, top->pixelsWidth - surface.originX,
-             top->pixelsHeight - surface.originY};
-    IntersectRect(&clip, &clip, &all);
+    ClipToAncestorsAndPixels(clip, *window, origin, surface, *top);
     surface.clip = clip;
     return surface;
 }
 
 Surface WholeWindowSurface(HWND hwnd) {
     Window* window = FindWindow(hwnd);
-    if (!window || window->IsChild() || !MakeWindowPixels(*window)) return {};
-    Surface surface;
-    surface.pixels = window->pixels.data();
-    surface.stride = window->pixelsWidth;
-    surface.dirty = &window->dirty;
-    surface.clip = {0, 0, window->pixelsWidth, window->pixelsHeight};
+    Window* top = FindWindow(RootOf(hwnd));
+    if (!window || !top || !MakeWindowPixels(*top)) return {};
+    const RECT outer = ScreenRectOf(*window);
+    const POINT origin{outer.left, outer.top};
+    Surface surface = SurfaceFrom(*top, origin);
+    RECT clip{0, 0, outer.right - outer.left, outer.bottom - outer.top};
+    ClipToAncestorsAndPixels(clip, *window, origin, surface, *top);
+    surface.clip = clip;
     return surface;
 }
 

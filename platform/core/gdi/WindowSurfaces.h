@@ -19,8 +19,8 @@ void ResizeWindowPixels(Window& window);
 bool MakeWindowPixels(Window& window);
 // The surface a window's device context draws on; not valid for a window that is gone.
 Surface WindowSurface(HWND hwnd);
-// The surface of a top-level window's whole area, non-client part included, from its outer
-// top-left corner.
+// The surface of a window's whole area, non-client part included, from its outer top-left
+// corner; a child window's is clipped to its ancestors' client areas.
 Surface WholeWindowSurface(HWND hwnd);
 // A pixel of a window's client area, as a person would see it.
 std::optional<COLORREF> WindowPixel(HWND hwnd, int x, int y);

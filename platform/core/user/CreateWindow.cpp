@@ -76,6 +76,7 @@ HWND MakeWindow(WindowClass& cls, const CREATESTRUCTW& cs, HWND parent, HWND own
     else if (State().menus.Find(cs.hMenu)) w.menu = cs.hMenu;  // a top-level window's "menu" is its bar
     w.extraBytes.assign(static_cast<std::size_t>(cls.windowExtra), 0);
     w.needSize = IsOverlapped(w.style);
+    if (w.style & (WS_HSCROLL | WS_VSCROLL)) w.scrollBars.emplace();
     auto value = State().windows.Add(std::move(window));
     if (!value) return nullptr;
     HWND hwnd = reinterpret_cast<HWND>(value);

@@ -7,11 +7,15 @@
 #include "user/menus/MenuTracking.h"
 #include "user/FramePaint.h"
 #include "user/NonClient.h"
+#include "user/ScrollBarGeometry.h"
+#include "user/ScrollTracking.h"
 #include "user/WindowTree.h"
 
 using namespace platform;
 
 namespace {
+
+POINT PointOf(LPARAM lParam) { return {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))}; }
 
 LRESULT AskParent(const Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!w.IsChild()) return 0;
@@ -41,14 +45,25 @@ LRESULT OnGetText(const Window& w, WPARAM capacity, LPWSTR buffer) {
     return static_cast<LRESULT>(count);
 }
 
+// The scroll bars and the box between them; 0 elsewhere.
+LRESULT ScrollBarHit(const Window& w, POINT inWindow) {
+    const RECT vertical = scrollgeometry::BarRect(w, SB_VERT);
+    if (PtInRect(&vertical, inWindow)) return HTVSCROLL;
+    const RECT horizontal = scrollgeometry::BarRect(w, SB_HORZ);
+    if (PtInRect(&horizontal, inWindow)) return HTHSCROLL;
+    const RECT corner = scrollgeometry::CornerRect(w);
+    return PtInRect(&corner, inWindow) ? HTSIZE : 0;
+}
+
 LRESULT OnHitTest(const Window& w, LPARAM lParam) {
-    POINT pt{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    POINT pt = PointOf(lParam);
     RECT outer = ScreenRectOf(w);
     if (!PtInRect(&outer, pt)) return HTNOWHERE;
     POINT origin = ClientOriginOnScreen(w);
     RECT client{origin.x, origin.y, origin.x + w.ClientWidth(), origin.y + w.ClientHeight()};
     if (PtInRect(&client, pt)) return HTCLIENT;
     POINT inWindow{pt.x - outer.left, pt.y - outer.top};
+    if (LRESULT part = ScrollBarHit(w, inWindow)) return part;
     RECT bar = nonclient::MenuBarRect(w);
     if (PtInRect(&bar, inWindow)) return HTMENU;
     RECT caption = nonclient::CaptionRect(w);
@@ -129,9 +144,21 @@ LRESULT OnSysKeyUp(HWND hwnd, WPARAM key) {
     return 0;
 }
 
+// A press on a scroll bar becomes the system command that tracks it, as on the real platform;
+// a quick second press on one comes as a double click and does the same.
+LRESULT OnNcButtonDown(HWND hwnd, UINT message, WPARAM hit, LPARAM lParam) {
+    if (hit == HTVSCROLL || hit == HTHSCROLL)
+        SendMessageW(hwnd, WM_SYSCOMMAND, (hit == HTVSCROLL ? SC_VSCROLL : SC_HSCROLL) + hit, lParam);
+    else if (hit == HTMENU && message == WM_NCLBUTTONDOWN)
+        menutracking::TrackFromClick(hwnd, menubar::TitleAt(hwnd, PointOf(lParam)));
+    return 0;
+}
+
 LRESULT OnSysCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
     switch (command & 0xFFF0) {
     case SC_CLOSE: SendMessageW(hwnd, WM_CLOSE, 0, 0); break;
+    case SC_VSCROLL: scrolltracking::Track(hwnd, SB_VERT, PointOf(lParam)); break;
+    case SC_HSCROLL: scrolltracking::Track(hwnd, SB_HORZ, PointOf(lParam)); break;
     case SC_KEYMENU: menutracking::TrackFromKeyboard(hwnd, static_cast<wchar_t>(lParam)); break;
     default: break;
     }
@@ -151,7 +178,7 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_NCHITTEST: return OnHitTest(*w, lParam);
     case WM_NCCALCSIZE: {
         RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-        if (r) *r = nonclient::ClientInside(*r, nonclient::FrameOf(*w));
+        if (r) *r = nonclient::WithoutScrollBars(nonclient::ClientInside(*r, nonclient::FrameOf(*w)), w->style);
         return 0;
     }
     case WM_NCACTIVATE:
@@ -167,12 +194,7 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         // Alt and a letter: the menu title with that access key.
         if (wParam != VK_ESCAPE && wParam != L' ') SendMessageW(RootOf(hWnd), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam));
         return 0;
-    case WM_NCLBUTTONDOWN:
-        if (wParam == HTMENU) {
-            POINT at{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
-            menutracking::TrackFromClick(hWnd, menubar::TitleAt(hWnd, at));
-        }
-        return 0;
+    case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK: return OnNcButtonDown(hWnd, Msg, wParam, lParam);
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(hWnd, &ps);
@@ -187,6 +209,8 @@ LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         return answer ? answer : MA_ACTIVATE;
     }
     case WM_SETCURSOR: return OnSetCursor(*w, wParam, lParam);
+    // An unhandled turn of the wheel goes up to the parent, and so on to the top.
+    case WM_MOUSEWHEEL: case WM_MOUSEHWHEEL: return AskParent(*w, Msg, wParam, lParam);
     case WM_CTLCOLOREDIT: case WM_CTLCOLORBTN: case WM_CTLCOLORSTATIC:
         return OnControlColor(Msg, reinterpret_cast<HDC>(wParam));
     case WM_SETICON: return OnSetIcon(*w, wParam, reinterpret_cast<HICON>(lParam));

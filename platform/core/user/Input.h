@@ -31,6 +31,7 @@ struct InputEvent {
     UINT mouseMessage = 0;
     POINT screen{};
     HWND topLevel = nullptr;
+    int wheelDelta = 0;  // WM_MOUSEWHEEL and WM_MOUSEHWHEEL: the turn, WHEEL_DELTA a notch
     DWORD time = 0;
     std::uint64_t serial = 0;  // which event this is, kept while the queue changes around it
 };
@@ -45,6 +46,9 @@ public:
     // The characters TranslateMessage posts for a key message just retrieved.
     std::wstring CharactersFor(const MSG& keyMessage) const;
     void QueueMouse(UINT message, POINT screen, HWND topLevel);
+    // WM_MOUSEWHEEL or WM_MOUSEHWHEEL: it goes to the window under the pointer (or the one that
+    // holds the capture), with the key state, the turn and the point on the screen.
+    void QueueWheel(UINT message, int delta, POINT screen, HWND topLevel);
     // The keyboard went elsewhere: every key still down is released, since its release will be
     // told to whoever has the keyboard now.
     void ReleaseHeldKeys();
@@ -87,6 +91,8 @@ private:
     bool TryHotKey(UINT vk, bool isRepeat);
     UINT DoubleClickOf(HWND target, LRESULT hit, const InputEvent& event, bool remove);
     WPARAM MouseKeyFlags() const;
+    // The wParam of a mouse event's message: the key state, and a wheel's turn.
+    WPARAM MouseWParam(const InputEvent& event) const;
     void Enqueue(InputEvent event);
     std::optional<std::size_t> IndexOf(std::uint64_t serial) const;
 

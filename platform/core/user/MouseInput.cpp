@@ -1,5 +1,6 @@
 // Mouse input: where a pointer event goes and the messages its window hears on the way, in the
 // order the platform sends them.
+#include <algorithm>
 #include <cstdlib>
 
 #include "PlatformState.h"
@@ -14,6 +15,8 @@ namespace {
 constexpr DWORD kDoubleClickMs = 500;
 constexpr int kDoubleClickWidth = 4;
 constexpr int kDoubleClickHeight = 4;
+
+bool IsWheel(UINT message) { return message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL; }
 
 bool IsButtonDown(UINT message) {
     return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
@@ -31,7 +34,30 @@ UINT ButtonKey(UINT message) {
 // The non-client form of a client mouse message.
 UINT NonClientOf(UINT message) { return message - WM_MOUSEMOVE + WM_NCMOUSEMOVE; }
 
+HWND GetAncestorParent(HWND hwnd) {
+    Window* w = FindWindow(hwnd);
+    return w && w->IsChild() ? w->parent : nullptr;
+}
+
+// The wheel over a disabled child turns for the nearest enabled window it belongs to, as on the
+// reference platform.
+HWND EnabledForWheel(HWND target) {
+    while (target && !IsWindowEnabled(target)) target = GetAncestorParent(target);
+    return target;
+}
+
 }  // namespace
+
+void Input::QueueWheel(UINT message, int delta, POINT screen, HWND topLevel) {
+    InputEvent event;
+    event.kind = InputEvent::Kind::Mouse;
+    event.mouseMessage = message;
+    event.wheelDelta = std::clamp(delta, -32768, 32767);
+    event.screen = screen;
+    event.topLevel = topLevel;
+    event.time = static_cast<DWORD>(CurrentBackend().MonotonicMs());
+    Enqueue(std::move(event));
+}
 
 void Input::QueueMouse(UINT message, POINT screen, HWND topLevel) {
     if (UINT key = ButtonKey(message)) async_.Apply(key, IsButtonDown(message));
@@ -45,16 +71,20 @@ void Input::QueueMouse(UINT message, POINT screen, HWND topLevel) {
 }
 
 std::optional<Input::MouseRoute> Input::RouteMouse(const InputEvent& event) {
+    const bool wheel = IsWheel(event.mouseMessage);
+    LPARAM screenParam = MAKELPARAM(event.screen.x, event.screen.y);
     if (HWND capture = State().capture; capture && IsWindow(capture)) {
-        // The capturing window hears everything, in its own client coordinates.
+        // The capturing window hears everything, in its own client coordinates; the wheel
+        // always tells the point on the screen.
         POINT client = event.screen;
         ScreenToClient(capture, &client);
-        MSG msg{capture, event.mouseMessage, MouseKeyFlags(), MAKELPARAM(client.x, client.y), event.time, event.screen};
+        LPARAM where = wheel ? screenParam : MAKELPARAM(client.x, client.y);
+        MSG msg{capture, event.mouseMessage, MouseWParam(event), where, event.time, event.screen};
         return MouseRoute{msg, HTCLIENT, true};
     }
     HWND target = DeepestChildAt(event.topLevel, event.screen);
+    if (wheel) target = EnabledForWheel(target);
     if (!target || !IsWindowEnabled(target)) return std::nullopt;
-    LPARAM screenParam = MAKELPARAM(event.screen.x, event.screen.y);
     LRESULT hit = SendMessageW(target, WM_NCHITTEST, 0, screenParam);
     // A window that calls itself transparent here passes the mouse to the one beneath: a
     // sibling lower in z-order under the point, else its parent.
@@ -64,7 +94,10 @@ std::optional<Input::MouseRoute> Input::RouteMouse(const InputEvent& event) {
         target = beneath;
         hit = SendMessageW(target, WM_NCHITTEST, 0, screenParam);
     }
-    if (!IsWindow(target) || !IsWindowEnabled(target)) return std::nullopt;
+    if (!IsWindow(target)) return std::nullopt;
+    // Over the frame as over the client area, the wheel keeps its message and the screen point.
+    if (wheel) return MouseRoute{{target, event.mouseMessage, 0, screenParam, event.time, event.screen}, hit, false};
+    if (!IsWindowEnabled(target)) return std::nullopt;
     UINT message = DoubleClickOf(target, hit, event, false);
     if (hit != HTCLIENT) {
         MSG msg{target, NonClientOf(message), static_cast<WPARAM>(hit), screenParam, event.time, event.screen};
@@ -82,7 +115,7 @@ std::optional<MSG> Input::AcceptMouse(const InputEvent& event, MouseRoute route)
     if (UINT key = ButtonKey(message)) sync_.Apply(key, IsButtonDown(message));
     MSG& msg = route.msg;
     if (route.captured) {
-        msg.wParam = MouseKeyFlags();
+        msg.wParam = MouseWParam(event);
         return msg;
     }
     HWND target = msg.hwnd;
@@ -106,7 +139,7 @@ std::optional<MSG> Input::AcceptMouse(const InputEvent& event, MouseRoute route)
     State().tracking.OnPointer(target, event.screen, CurrentBackend().MonotonicMs());
     SendMessageW(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), cursorParam);
     if (!IsWindow(target)) return std::nullopt;
-    if (route.hit == HTCLIENT) msg.wParam = MouseKeyFlags();
+    if (route.hit == HTCLIENT || IsWheel(message)) msg.wParam = MouseWParam(event);
     return msg;
 }
 
@@ -124,6 +157,11 @@ UINT Input::DoubleClickOf(HWND target, LRESULT hit, const InputEvent& event, boo
                     std::abs(event.screen.y - lastPress_.screen.y) <= kDoubleClickHeight / 2;
     if (remove) lastPress_ = isDouble ? LastPress{} : LastPress{target, message, event.screen, event.time};
     return isDouble ? message + (WM_LBUTTONDBLCLK - WM_LBUTTONDOWN) : message;
+}
+
+WPARAM Input::MouseWParam(const InputEvent& event) const {
+    if (!IsWheel(event.mouseMessage)) return MouseKeyFlags();
+    return MAKEWPARAM(MouseKeyFlags(), static_cast<WORD>(static_cast<SHORT>(event.wheelDelta)));
 }
 
 WPARAM Input::MouseKeyFlags() const {

@@ -61,6 +61,13 @@ RECT ClientInside(const RECT& outer, const Frame& frame) {
     return client;
 }
 
+RECT WithoutScrollBars(const RECT& client, DWORD style) {
+    RECT rest = client;
+    if ((style & WS_VSCROLL) && rest.right - rest.left >= kScrollBar) rest.right -= kScrollBar;
+    if ((style & WS_HSCROLL) && rest.bottom - rest.top > kScrollBar) rest.bottom -= kScrollBar;
+    return rest;
+}
+
 RECT OuterAround(const RECT& client, const Frame& frame) {
     const int side = frame.border + frame.clientEdge;
     return {client.left - side, client.top - (frame.border + frame.caption + frame.menu + frame.clientEdge),

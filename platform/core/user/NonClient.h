@@ -2,8 +2,8 @@
 // platform puts around the client area, measured from the window's styles as the real platform
 // measures them, and the system metrics those measures come from.
 //
-// Child windows keep their whole rectangle as client area: the standard controls draw their
-// own borders inside it.
+// Child windows keep their whole rectangle as client area but for their scroll bars: the
+// standard controls draw their own borders inside it.
 #pragma once
 
 #include "PlatformApi.h"
@@ -25,7 +25,11 @@ Frame FrameOf(DWORD style, DWORD exStyle, bool hasMenu);
 Frame FrameOf(const Window& window);
 // The client area inside an outer rectangle; never inside out.
 RECT ClientInside(const RECT& outer, const Frame& frame);
-// The outer rectangle around a client rectangle.
+// The client area left once the scroll bars the style asks for take their strips: the vertical
+// bar when the area is at least as wide as it, the horizontal one when the area is taller.
+RECT WithoutScrollBars(const RECT& client, DWORD style);
+// The outer rectangle around a client rectangle (the scroll bars not counted, as the real
+// platform does not count them).
 RECT OuterAround(const RECT& client, const Frame& frame);
 
 // In coordinates from the window's outer top-left corner: the caption, the menu bar (empty

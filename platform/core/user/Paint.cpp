@@ -5,6 +5,7 @@
 
 #include "PlatformState.h"
 #include "gdi/GdiObjects.h"
+#include "user/ScrollBarPaint.h"
 #include "user/WindowOps.h"
 #include "user/WindowTree.h"
 
@@ -63,13 +64,16 @@ void UpdateNow(HWND hwnd, UINT flags) {
 }
 
 // A window that does not clip its children paints over them; children under what it is about
-// to paint are painted again after it, so a child that painted early is not lost.
+// to paint are painted again after it, so a child that painted early is not lost. A child whose
+// scroll bars only are under it is painted too: its bars are drawn when it paints.
 void RepaintChildrenUnder(const Window& w, const RECT& area) {
     if ((w.style & WS_CLIPCHILDREN) || IsRectEmpty(&area)) return;
     for (HWND child : w.children) {
         Window* c = FindWindow(child);
         RECT overlap;
-        if (!c || !c->IsVisibleFlag() || !IntersectRect(&overlap, &area, &c->client)) continue;
+        if (!c || !c->IsVisibleFlag() || !IntersectRect(&overlap, &area, &c->rect)) continue;
+        if (c->style & (WS_VSCROLL | WS_HSCROLL)) c->internalPaint = true;
+        if (!IntersectRect(&overlap, &area, &c->client)) continue;
         OffsetRect(&overlap, -c->client.left, -c->client.top);
         InvalidateWindow(child, &overlap, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
@@ -168,6 +172,8 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
     w->internalPaint = false;
     // The caret is inverted pixels: it steps aside while the window paints under it.
     State().caret.Hide(hWnd);
+    // The frame's own parts come first, as the real platform's WM_NCPAINT does.
+    scrollpaint::PaintBars(hWnd);
     lpPaint->hdc = CreateDisplayDc(hWnd);
     // The window erases its background first; when it does not, the painter must.
     if (erase) lpPaint->fErase = !SendMessageW(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(lpPaint->hdc), 0);

@@ -15,23 +15,36 @@ constexpr UINT kMaximumElapseMs = 0x7FFFFFFF;
 }  // namespace
 
 UINT_PTR Timers::Set(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC proc, std::uint64_t nowMs) {
-    elapseMs = std::clamp(elapseMs, kMinimumElapseMs, kMaximumElapseMs);
     // A thread timer with an id we did not hand out gets a new id.
     if (!window && !Find(nullptr, id)) id = FreeThreadTimerId();
-    Timer* timer = Find(window, id);
-    if (!timer) {
-        timers_.push_back({window, id, elapseMs, proc, 0});
-        timer = &timers_.back();
-    }
-    timer->elapseMs = elapseMs;
-    timer->proc = proc;
-    timer->dueMs = nowMs + elapseMs;
+    Place(window, id, elapseMs, nowMs, WM_TIMER).proc = proc;
     return id;
 }
 
-bool Timers::Kill(HWND window, UINT_PTR id) {
-    auto it = std::find_if(timers_.begin(), timers_.end(),
-                           [&](const Timer& t) { return t.window == window && t.id == id; });
+bool Timers::Kill(HWND window, UINT_PTR id) { return Remove(window, id, WM_TIMER); }
+
+void Timers::SetSystem(HWND window, UINT_PTR id, UINT elapseMs, std::uint64_t nowMs) {
+    Place(window, id, elapseMs, nowMs, kSystemTimerMessage).proc = nullptr;
+}
+
+void Timers::KillSystem(HWND window, UINT_PTR id) { Remove(window, id, kSystemTimerMessage); }
+
+Timers::Timer& Timers::Place(HWND window, UINT_PTR id, UINT elapseMs, std::uint64_t nowMs, UINT message) {
+    elapseMs = std::clamp(elapseMs, kMinimumElapseMs, kMaximumElapseMs);
+    Timer* timer = Find(window, id, message);
+    if (!timer) {
+        timers_.push_back({window, id, elapseMs, nullptr, 0, message});
+        timer = &timers_.back();
+    }
+    timer->elapseMs = elapseMs;
+    timer->dueMs = nowMs + elapseMs;
+    return *timer;
+}
+
+bool Timers::Remove(HWND window, UINT_PTR id, UINT message) {
+    auto it = std::find_if(timers_.begin(), timers_.end(), [&](const Timer& t) {
+        return t.window == window && t.id == id && t.message == message;
+    });
     if (it == timers_.end()) return false;
     timers_.erase(it);
     return true;
@@ -42,8 +55,9 @@ void Timers::KillAllOf(HWND window) {
 }
 
 bool Timers::HasProc(HWND window, UINT_PTR id, TIMERPROC proc) const {
-    return std::any_of(timers_.begin(), timers_.end(),
-                       [&](const Timer& t) { return t.window == window && t.id == id && t.proc == proc; });
+    return std::any_of(timers_.begin(), timers_.end(), [&](const Timer& t) {
+        return t.window == window && t.id == id && t.proc == proc && t.message == WM_TIMER;
+    });
 }
 
 // The next due time keeps the timer's beat: whole periods on from the last due time, the ones
@@ -58,12 +72,12 @@ std::optional<MSG> Timers::TakeDue(HWND window, UINT first, UINT last, bool remo
     Timer* earliest = nullptr;
     for (Timer& timer : timers_) {
         if (timer.dueMs > nowMs) continue;
-        MSG probe{timer.window, WM_TIMER, timer.id, 0, 0, {}};
+        MSG probe{timer.window, timer.message, timer.id, 0, 0, {}};
         if (!PassesFilter(probe, window, first, last)) continue;
         if (!earliest || timer.dueMs < earliest->dueMs) earliest = &timer;
     }
     if (!earliest) return std::nullopt;
-    MSG msg{earliest->window, WM_TIMER, earliest->id, reinterpret_cast<LPARAM>(earliest->proc),
+    MSG msg{earliest->window, earliest->message, earliest->id, reinterpret_cast<LPARAM>(earliest->proc),
             static_cast<DWORD>(nowMs), {}};
     if (remove) AdvancePastNow(*earliest, nowMs);
     return msg;
@@ -76,16 +90,16 @@ std::optional<std::uint64_t> Timers::NextDue() const {
     return next;
 }
 
-Timers::Timer* Timers::Find(HWND window, UINT_PTR id) {
+Timers::Timer* Timers::Find(HWND window, UINT_PTR id, UINT message) {
     for (Timer& timer : timers_)
-        if (timer.window == window && timer.id == id) return &timer;
+        if (timer.window == window && timer.id == id && timer.message == message) return &timer;
     return nullptr;
 }
 
 UINT_PTR Timers::FreeThreadTimerId() const {
     UINT_PTR id = 1;
     while (std::any_of(timers_.begin(), timers_.end(),
-                       [&](const Timer& t) { return !t.window && t.id == id; }))
+                       [&](const Timer& t) { return !t.window && t.id == id && t.message == WM_TIMER; }))
         ++id;
     return id;
 }

@@ -10,11 +10,18 @@
 
 namespace platform {
 
+// The message of the platform's own timers on a window (the real platform's WM_SYSTIMER): the
+// modal loops that set them take them, and the program's SetTimer and KillTimer never meet them.
+inline constexpr UINT kSystemTimerMessage = 0x0118;
+
 class Timers {
 public:
     // Creates or replaces the timer (window, id); returns the id.
     UINT_PTR Set(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC proc, std::uint64_t nowMs);
     bool Kill(HWND window, UINT_PTR id);
+    // The same for the platform's own timers, which come as kSystemTimerMessage.
+    void SetSystem(HWND window, UINT_PTR id, UINT elapseMs, std::uint64_t nowMs);
+    void KillSystem(HWND window, UINT_PTR id);
     void KillAllOf(HWND window);
     // Whether the timer (window, id) exists with this procedure.
     bool HasProc(HWND window, UINT_PTR id, TIMERPROC proc) const;
@@ -34,9 +41,12 @@ private:
         UINT elapseMs;
         TIMERPROC proc;
         std::uint64_t dueMs;
+        UINT message;  // WM_TIMER, or kSystemTimerMessage for the platform's own
     };
 
-    Timer* Find(HWND window, UINT_PTR id);
+    Timer* Find(HWND window, UINT_PTR id, UINT message = WM_TIMER);
+    Timer& Place(HWND window, UINT_PTR id, UINT elapseMs, std::uint64_t nowMs, UINT message);
+    bool Remove(HWND window, UINT_PTR id, UINT message);
     UINT_PTR FreeThreadTimerId() const;
     static void AdvancePastNow(Timer& timer, std::uint64_t nowMs);
 

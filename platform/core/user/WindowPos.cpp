@@ -8,6 +8,7 @@
 #include "gdi/WindowSurfaces.h"
 #include "user/Activation.h"
 #include "user/FramePaint.h"
+#include "user/ScrollBarPaint.h"
 #include "user/WindowOps.h"
 #include "user/WindowTree.h"
 
@@ -159,6 +160,7 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
         PaintFrame(hWnd, State().active == hWnd);
         if (w->menu) menubar::Paint(hWnd);
     }
+    if (frameRedrawn) scrollpaint::PaintBars(hWnd);
     if (!(w = FindWindow(hWnd))) return TRUE;
     TellBackend(*w, pos.flags);
     Activate(hWnd, pos.flags);

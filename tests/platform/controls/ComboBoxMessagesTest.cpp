@@ -122,6 +122,11 @@ TEST_F(ComboBoxTest, ANewHeightIsTheListsRoomAndANewWidthTheBoxs) {
 
 TEST_F(ComboBoxTest, ThePartsAreWhereThePlatformPutsThem) {
     HWND list = Combo(CBS_DROPDOWNLIST);
+    // The box takes away the scroll bar it was made with: the whole window is its client area.
+    EXPECT_EQ(GetWindowLongW(list, GWL_STYLE), 0x50010003);
+    RECT client{};
+    GetClientRect(list, &client);
+    EXPECT_EQ(Text(client), "(0,0,150,24)");
     COMBOBOXINFO info = InfoOf(list);
     EXPECT_EQ(Text(info.rcItem), "(2,2,131,22)");
     EXPECT_EQ(Text(info.rcButton), "(131,2,148,22)");
@@ -131,6 +136,7 @@ TEST_F(ComboBoxTest, ThePartsAreWhereThePlatformPutsThem) {
     EXPECT_EQ(ClassOf(info.hwndList), L"ComboLBox");
 
     HWND editable = Combo(CBS_DROPDOWN | CBS_AUTOHSCROLL);
+    EXPECT_EQ(GetWindowLongW(editable, GWL_STYLE), 0x50010042);
     info = InfoOf(editable);
     EXPECT_EQ(Text(info.rcItem), "(3,3,130,21)");
     EXPECT_EQ(Text(info.rcButton), "(131,2,148,22)");

@@ -163,6 +163,44 @@ TEST_F(SdlBackendTest, TypedTextBecomesTheCharactersAndControlKeysKeepTheirCodes
     EXPECT_EQ(Log().Count(WM_KEYDOWN, window_), 2);
 }
 
+// SDL counts notches, positive away from the person and to the right, and says when the desktop
+// flipped them; the turn is told at the point the last pointer event told.
+TEST_F(SdlBackendTest, WheelNotchesBecomeTurnsOfWheelDeltaEachAtThePointer) {
+    const Uint32 id = SDL_GetWindowID(backend_->SdlWindowOf(window_));
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.windowID = id;
+    motion.motion.x = 30;
+    motion.motion.y = 20;
+    Push(motion);
+    struct Notches {
+        int x, y;
+        Uint32 direction;
+    };
+    for (const Notches& n : {Notches{0, 1, SDL_MOUSEWHEEL_NORMAL}, Notches{0, -2, SDL_MOUSEWHEEL_NORMAL},
+                             Notches{1, 0, SDL_MOUSEWHEEL_NORMAL}, Notches{0, 1, SDL_MOUSEWHEEL_FLIPPED}}) {
+        SDL_Event wheel{};
+        wheel.type = SDL_MOUSEWHEEL;
+        wheel.wheel.windowID = id;
+        wheel.wheel.x = n.x;
+        wheel.wheel.y = n.y;
+        wheel.wheel.direction = n.direction;
+        Push(wheel);
+    }
+    Pump();
+    std::vector<LoggedMessage> wheels;
+    for (const LoggedMessage& m : Log().Messages())
+        if (m.message == WM_MOUSEWHEEL || m.message == WM_MOUSEHWHEEL) wheels.push_back(m);
+    POINT pointer{30, 20};
+    ClientToScreen(window_, &pointer);
+    const LPARAM at = MAKELPARAM(pointer.x, pointer.y);
+    auto turn = [](int delta) { return MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))); };
+    EXPECT_TRUE(SequenceIs(wheels, {{WM_MOUSEWHEEL, window_, turn(WHEEL_DELTA), at},
+                                    {WM_MOUSEWHEEL, window_, turn(-2 * WHEEL_DELTA), at},
+                                    {WM_MOUSEHWHEEL, window_, turn(WHEEL_DELTA), at},
+                                    {WM_MOUSEWHEEL, window_, turn(-WHEEL_DELTA), at}}));
+}
+
 TEST_F(SdlBackendTest, TheCloseButtonClosesTheWindow) {
     SDL_Event event{};
     event.type = SDL_WINDOWEVENT;

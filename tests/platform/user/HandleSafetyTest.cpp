@@ -40,6 +40,20 @@ const std::vector<HandleCase>& Cases() {
         {"InvalidateRect", [](HWND h) { return !RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE); }},
         {"BeginPaint", [](HWND h) { PAINTSTRUCT ps; return BeginPaint(h, &ps) == nullptr; }},
         {"RegisterHotKey", [](HWND h) { return !RegisterHotKey(h, 1, MOD_ALT, 'Z'); }},
+        {"SetScrollInfo", [](HWND h) {
+             SCROLLINFO info{sizeof(info), SIF_POS, 0, 0, 0, 1, 0};
+             return SetScrollInfo(h, SB_VERT, &info, TRUE) == 0;
+         }},
+        {"GetScrollInfo", [](HWND h) {
+             SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
+             return !GetScrollInfo(h, SB_VERT, &info);
+         }},
+        {"SetScrollPos", [](HWND h) { return SetScrollPos(h, SB_VERT, 1, TRUE) == 0; }},
+        {"GetScrollPos", [](HWND h) { return GetScrollPos(h, SB_VERT) == 0; }},
+        {"SetScrollRange", [](HWND h) { return !SetScrollRange(h, SB_VERT, 0, 9, TRUE); }},
+        {"GetScrollRange", [](HWND h) { int a, b; return !GetScrollRange(h, SB_VERT, &a, &b); }},
+        {"ShowScrollBar", [](HWND h) { return !ShowScrollBar(h, SB_VERT, TRUE); }},
+        {"EnableScrollBar", [](HWND h) { return !EnableScrollBar(h, SB_VERT, ESB_DISABLE_BOTH); }},
     };
     return cases;
 }

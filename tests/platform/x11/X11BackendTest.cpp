@@ -165,7 +165,9 @@ protected:
         std::string value;
         if (XGetWindowProperty(x_, backend_->NativeWindowOf(window), XInternAtom(x_, name, False), 0, 1024, False,
                                AnyPropertyType, &actual, &format, &count, &after, &data) == Success && data) {
-            value.assign(reinterpret_cast<char*>(data), count * (format / 8));
+            // Xlib hands 32-bit values over as longs.
+            const std::size_t unit = format == 32 ? sizeof(long) : static_cast<std::size_t>(format / 8);
+            value.assign(reinterpret_cast<char*>(data), count * unit);
             XFree(data);
         }
         if (type) *type = actual;
@@ -174,8 +176,7 @@ protected:
 
     std::vector<Atom> Atoms(HWND window, const char* name) const {
         const std::string bytes = Property(window, name);
-        // Xlib hands 32-bit values over as longs.
-        std::vector<Atom> atoms(bytes.size() / 4);
+        std::vector<Atom> atoms(bytes.size() / sizeof(long));
         for (std::size_t i = 0; i < atoms.size(); ++i) atoms[i] = reinterpret_cast<const long*>(bytes.data())[i];
         return atoms;
     }
@@ -239,24 +240,33 @@ TEST_F(X11BackendTest, AWindowsKindReachesTheWindowManager) {
     struct Case {
         DWORD style;
         DWORD exStyle;
+        bool owned;
         const char* type;
         bool overrideRedirect;
     };
     const Case cases[] = {
-        {WS_OVERLAPPEDWINDOW, 0, "_NET_WM_WINDOW_TYPE_NORMAL", false},
-        {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, "_NET_WM_WINDOW_TYPE_DIALOG", false},
-        {WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, "_NET_WM_WINDOW_TYPE_UTILITY", false},
-        {WS_POPUP | WS_BORDER, WS_EX_TOPMOST, "_NET_WM_WINDOW_TYPE_POPUP_MENU", true},  // a drop-down
+        {WS_OVERLAPPEDWINDOW, 0, true, "_NET_WM_WINDOW_TYPE_NORMAL", false},
+        {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, true, "_NET_WM_WINDOW_TYPE_DIALOG", false},
+        {WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, true, "_NET_WM_WINDOW_TYPE_UTILITY", false},
+        {WS_POPUP | WS_BORDER, WS_EX_TOPMOST, false, "_NET_WM_WINDOW_TYPE_POPUP_MENU", true},  // a drop-down
+        {WS_POPUP, 0, true, "_NET_WM_WINDOW_TYPE_POPUP_MENU", true},  // an owned list
+        {WS_POPUP, 0, false, "_NET_WM_WINDOW_TYPE_NORMAL", false},    // a program's frameless window
     };
     for (const Case& c : cases) {
-        HWND made = CreateWindowExW(c.exStyle, RegisterLoggingClass(), L"kind", c.style, 0, 0, 120, 80, window_, nullptr,
-                                    nullptr, nullptr);
+        HWND made = CreateWindowExW(c.exStyle, RegisterLoggingClass(), L"kind", c.style, 0, 0, 120, 80,
+                                    c.owned ? window_ : nullptr, nullptr, nullptr, nullptr);
         const std::vector<Atom> types = Atoms(made, "_NET_WM_WINDOW_TYPE");
         ASSERT_EQ(types.size(), 1u) << c.type;
-        EXPECT_EQ(types[0], XInternAtom(x_, c.type, False));
+        EXPECT_EQ(types[0], XInternAtom(x_, c.type, False)) << c.type << (c.owned ? " owned" : "");
         XWindowAttributes attributes{};
         ASSERT_TRUE(XGetWindowAttributes(x_, backend_->NativeWindowOf(made), &attributes));
         EXPECT_EQ(attributes.override_redirect != 0, c.overrideRedirect) << c.type;
+        if (!(c.style & WS_CAPTION) && !c.overrideRedirect) {
+            // Motif hints: flags, functions, decorations; a frameless window asks for no decorations.
+            const std::vector<Atom> motif = Atoms(made, "_MOTIF_WM_HINTS");
+            ASSERT_GE(motif.size(), 3u);
+            EXPECT_EQ(motif[2], 0u) << "decorations";
+        }
         DestroyWindow(made);
     }
 }
@@ -344,6 +354,46 @@ TEST_F(X11BackendTest, KeysHeldWhenTheKeyboardLeavesAreReleased) {
     EXPECT_FALSE(GetAsyncKeyState(VK_LEFT) & 0x8000);
     EXPECT_FALSE(GetAsyncKeyState(VK_SHIFT) & 0x8000);
     EXPECT_EQ(Log().Count(WM_KEYUP, window_), 2);
+}
+
+// Buttons 4 and 5 are the wheel turned away from and toward the person, 6 and 7 the horizontal
+// wheel pushed left and right; a press is a notch, and its release says nothing more. The turn
+// is told at the point a pointer event there tells.
+TEST_F(X11BackendTest, WheelButtonsBecomeOneNotchOfTheWheelEach) {
+    auto send = [&](int type, unsigned button) {
+        XEvent event{};
+        event.xbutton.type = type;
+        event.xbutton.display = x_;
+        event.xbutton.window = backend_->NativeWindowOf(window_);
+        event.xbutton.root = DefaultRootWindow(x_);
+        event.xbutton.button = button;
+        event.xbutton.x = 30;
+        event.xbutton.y = 20;
+        event.xbutton.same_screen = True;
+        if (type == MotionNotify) event.xmotion.is_hint = NotifyNormal;
+        XSendEvent(x_, event.xbutton.window, False, 0, &event);
+    };
+    send(MotionNotify, 0);
+    for (unsigned button : {4u, 5u, 6u, 7u}) {
+        send(ButtonPress, button);
+        send(ButtonRelease, button);
+    }
+    XSync(x_, False);
+    Pump();
+    std::vector<LoggedMessage> wheels;
+    POINT pointer{};
+    for (const LoggedMessage& m : Log().Messages()) {
+        if (m.message == WM_MOUSEMOVE) pointer = {LOWORD(m.lParam), HIWORD(m.lParam)};
+        if (m.message == WM_MOUSEWHEEL || m.message == WM_MOUSEHWHEEL) wheels.push_back(m);
+    }
+    ClientToScreen(window_, &pointer);
+    const LPARAM at = MAKELPARAM(pointer.x, pointer.y);
+    auto turn = [](int delta) { return MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))); };
+    EXPECT_TRUE(SequenceIs(wheels, {{WM_MOUSEWHEEL, window_, turn(WHEEL_DELTA), at},
+                                    {WM_MOUSEWHEEL, window_, turn(-WHEEL_DELTA), at},
+                                    {WM_MOUSEHWHEEL, window_, turn(-WHEEL_DELTA), at},
+                                    {WM_MOUSEHWHEEL, window_, turn(WHEEL_DELTA), at}}));
+    EXPECT_EQ(Log().Count(WM_LBUTTONDOWN) + Log().Count(WM_RBUTTONDOWN) + Log().Count(WM_MBUTTONDOWN), 0);
 }
 
 TEST_F(X11BackendTest, TheCloseButtonClosesTheWindowAndPingsAreAnswered) {

@@ -1,0 +1,76 @@
+# shellcheck shell=bash
+# What a person does with the showcase's second form, started on its own (--controls), and the
+# lines its event log gains for each action: shared by controls_e2e.sh, which checks our
+# platform's lines, and compare_with_wine.sh, which compares them with the real platform's.
+#
+# A step is "<action>|<expected lines, separated by ;>". Points are in the form's client
+# coordinates (ControlsForm.cpp places the controls; list rows are 20 pixels, below a 2-pixel
+# edge). Actions:
+#   click X Y, dclick X Y, shiftclick X Y, ctrlclick X Y   the left button at a point
+#   drag X1 Y1 X2 Y2                                       pressed at one point, released at the other
+#   wheel X Y down|up                                      one notch of the wheel over a point
+#   key K...                                               keys as xdotool names them
+#   type TEXT                                              characters typed
+CONTROLS_STEPS=(
+    "click 30 24|sound: checked"
+    "click 30 52|music: checked"
+    "click 30 52|music: indeterminate"
+    "click 30 52|music: unchecked"
+    "key space|music: checked"
+    "click 60 104|fruit: selection Banana"
+    "key Down|fruit: selection Cherry"
+    "key End|fruit: selection Grape"
+    "key Home|fruit: selection apple"
+    "type d|fruit: selection date"
+    "dclick 60 104|fruit: selection Banana;fruit: double click Banana"
+    "wheel 60 104 down|"
+    "click 60 84|fruit: selection date"
+    "click 250 24|"
+    "click 250 49|colour: selection Red"
+    "key Down|colour: selection Green"
+    "key alt+Down|"
+    "key Down|colour: selection Blue"
+    "key Return|"
+    "click 230 56|"
+    "type Tor|city: edit T;city: edit To;city: edit Tor"
+    "key alt+Down|"
+    "key Down|city: selection Roma"
+    "key Return|"
+    "click 350 120|volume: value 10;volume: end 10"
+    "key Right|volume: value 11;volume: end 11"
+    "key Next|volume: value 21;volume: end 21"
+    "key Home|volume: value 0;volume: end 0"
+    "drag 197 120 420 120|volume: value 100;volume: end 100"
+    "click 328 150|count: step to 4;count: value 4"
+    "click 328 162|count: step to 3;count: value 3"
+    "click 280 156|"
+    "key End shift+Home|"
+    "type 7x|count: value 7"
+    "key Up|count: step to 8;count: value 8"
+    "key Up|count: step to 9 refused"
+    "click 410 33|lights: checked"
+    "click 430 66|rooms: selection Kitchen"
+    "shiftclick 430 106|rooms: selection Kitchen Hall Attic"
+    "ctrlclick 430 86|rooms: selection Kitchen Attic"
+    "key Tab space|done: click;close"
+)
+
+# perform_step <left> <top> <action...>: the action, on the form whose client area starts at
+# (left, top) on the screen.
+perform_step() {
+    local left=$1 top=$2 kind=$3
+    shift 3
+    case $kind in
+    click) xdotool mousemove $((left + $1)) $((top + $2)) click 1 ;;
+    dclick) xdotool mousemove $((left + $1)) $((top + $2)) click --repeat 2 --delay 80 1 ;;
+    shiftclick) xdotool mousemove $((left + $1)) $((top + $2)) keydown shift click 1 keyup shift ;;
+    ctrlclick) xdotool mousemove $((left + $1)) $((top + $2)) keydown ctrl click 1 keyup ctrl ;;
+    drag)
+        xdotool mousemove $((left + $1)) $((top + $2)) mousedown 1 sleep 0.1 \
+            mousemove $((left + $3)) $((top + $4)) sleep 0.1 mouseup 1 ;;
+    wheel) xdotool mousemove $((left + $1)) $((top + $2)) click "$([ "$3" = up ] && echo 4 || echo 5)" ;;
+    key) xdotool key --delay 60 "$@" ;;
+    type) xdotool type --delay 60 "$*" ;;
+    *) echo "unknown action: $kind" >&2; return 1 ;;
+    esac
+}
