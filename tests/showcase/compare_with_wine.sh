@@ -59,12 +59,15 @@ drive() {
     poll_until 60 grep -qE $'^ready\r?$' "$log" || fail "$name: the form never said it was ready: $(tail -n 5 "$WORK/$name.err")"
     xdotool windowactivate --sync "$(window_named "Astrovex showcase: controls")" 2>/dev/null
     settle "$log"
-    for step in "${CONTROLS_STEPS[@]}"; do
+    local last=$((${#CONTROLS_STEPS[@]} - 1)) i
+    for i in "${!CONTROLS_STEPS[@]}"; do
+        # The picture shows every control used, before the last step closes the form.
+        [ "$i" -eq "$last" ] && [ -n "$SHOTS" ] && import -window root -crop 580x320+90+90 "$SHOTS/controls-$name.png"
+        step=${CONTROLS_STEPS[$i]}
         # shellcheck disable=SC2086
         perform_step "$LEFT" "$TOP" ${step%%|*}
         settle "$log"
     done
-    [ -n "$SHOTS" ] && import -window root -crop 580x320+90+90 "$SHOTS/controls-$name.png"
     poll_until 20 process_gone "$SHOWCASE_PID" || { stop_pid "$SHOWCASE_PID"; echo "$name: did not end by itself"; }
     SHOWCASE_PID=""
     tr -d '\r' <"$log" >"$log.clean"
