@@ -28,9 +28,13 @@ LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
     return DefWindowProcW(hwnd, WM_NCCREATE, 0, lParam);
 }
 
+// The bar follows the view only when the list box was made with it, as on the platform: a
+// program may take the style's bar for its own use by adding it later.
 void OnCreate(HWND hwnd, State& state) {
     state.itemHeight = FontHeight(hwnd, nullptr);
+    state.keepsBar = HasStyle(hwnd, WS_VSCROLL);
     FitToWholeItems(hwnd, state);
+    UpdateScrollBar(hwnd, state);
 }
 
 void OnNcDestroy(HWND hwnd) {
@@ -43,12 +47,14 @@ void OnSetFont(HWND hwnd, State& state, HFONT font, bool redraw) {
     state.font = font;
     state.itemHeight = FontHeight(hwnd, font);
     SetTop(hwnd, state, state.top);
+    UpdateScrollBar(hwnd, state);
     if (redraw) RepaintAll(hwnd);
 }
 
 void OnSize(HWND hwnd, State& state) {
     FitToWholeItems(hwnd, state);
     SetTop(hwnd, state, state.top);
+    UpdateScrollBar(hwnd, state);
     RepaintAll(hwnd);
 }
 
@@ -70,6 +76,7 @@ LRESULT OnInput(HWND hwnd, State& state, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CAPTURECHANGED: EndDrag(hwnd, state); return 0;
     case WM_TIMER: OnDragTimer(hwnd, state); return 0;
     case WM_MOUSEWHEEL: OnWheel(hwnd, state, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_VSCROLL: OnVScroll(hwnd, state, LOWORD(wParam), HIWORD(wParam)); return 0;
     default: return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }

@@ -29,6 +29,7 @@ LRESULT Insert(HWND hwnd, State& state, int index, std::wstring_view text) {
     state.items.Insert(index, text);
     if (state.current >= index) ++state.current;
     RepaintFrom(hwnd, state, index);
+    UpdateScrollBar(hwnd, state);
     return index;
 }
 
@@ -49,6 +50,7 @@ LRESULT Delete(HWND hwnd, State& state, int index) {
     state.anchor = std::min(state.anchor, last);
     RepaintFrom(hwnd, state, index);
     SetTop(hwnd, state, state.top);
+    UpdateScrollBar(hwnd, state);
     return state.items.Count();
 }
 
@@ -57,6 +59,7 @@ LRESULT Reset(HWND hwnd, State& state) {
     state.current = state.anchor = -1;
     state.caret = state.top = 0;
     RepaintAll(hwnd);
+    UpdateScrollBar(hwnd, state);
     return 0;
 }
 
@@ -100,6 +103,7 @@ LRESULT SetItemHeight(HWND hwnd, State& state, LPARAM lParam) {
     if (lParam < 0 || LOWORD(lParam) > 0xFF) return LB_ERR;
     state.itemHeight = std::max<int>(1, LOWORD(lParam));
     SetTop(hwnd, state, state.top);
+    UpdateScrollBar(hwnd, state);
     RepaintAll(hwnd);
     return 0;
 }

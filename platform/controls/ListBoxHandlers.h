@@ -29,6 +29,11 @@ void OnDragTimer(HWND hwnd, State& state);
 void OnWheel(HWND hwnd, State& state, short delta);
 void EndDrag(HWND hwnd, State& state);
 
+// ListBoxScroll.cpp: the window's own vertical bar, for a list box made with WS_VSCROLL.
+// Every change to the items, the top item or the page ends by setting the bar's numbers.
+void UpdateScrollBar(HWND hwnd, const State& state);
+void OnVScroll(HWND hwnd, State& state, WORD code, WORD thumb);
+
 // ListBoxPaint.cpp
 void Paint(HWND hwnd, const State& state);
 

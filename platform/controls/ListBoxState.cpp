@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/ListBoxHandlers.h"
 #include "controls/ListBoxLayout.h"
 #include "controls/Look.h"
 
@@ -67,6 +68,7 @@ void SetTop(HWND hwnd, State& state, int top) {
     if (kept == state.top) return;
     state.top = kept;
     RepaintAll(hwnd);
+    UpdateScrollBar(hwnd, state);
 }
 
 bool ScrollToShow(HWND hwnd, State& state, int index) {

@@ -17,6 +17,7 @@ struct State {
     int anchor = -1;        // where a range selection starts
     int current = -1;       // the selected item of a single-selection list box
     int wheelRest = 0;      // wheel turn not yet worth a whole line
+    bool keepsBar = false;  // made with WS_VSCROLL: the vertical bar follows the view
     bool pressed = false;   // the left button went down on an item and has not come up
     bool tracking = false;  // while pressed and the capture is ours, the pointer moves the caret
     POINT dragPoint{};      // where the pointer was last seen while pressed
@@ -55,7 +56,7 @@ void RepaintItem(HWND hwnd, const State& state, int index);
 void RepaintAll(HWND hwnd);
 // Scrolls as little as needed to show the item whole; returns whether the top moved.
 bool ScrollToShow(HWND hwnd, State& state, int index);
-// Sets the first item in view, kept within the list.
+// Sets the first item in view, kept within the list, and the scroll bar with it.
 void SetTop(HWND hwnd, State& state, int top);
 
 }  // namespace platform::listbox

@@ -25,14 +25,19 @@ void ClampPosition(ScrollBarData& bar) {
     else if (bar.pos > last) bar.pos = last;
 }
 
-// The numbers SetScrollInfo was given; true when the range or the page changed.
+// The numbers SetScrollInfo was given; true when the range, the page or the position changed.
+// A position counts as changed when it differs from the one kept, before either is cut to the
+// range: asking again for a position that was cut is a change.
 bool Store(ScrollBarData& bar, const SCROLLINFO& info) {
     bool changed = false;
     if ((info.fMask & SIF_PAGE) && bar.page != info.nPage) {
         bar.page = info.nPage;
         changed = true;
     }
-    if (info.fMask & SIF_POS) bar.pos = info.nPos;
+    if ((info.fMask & SIF_POS) && bar.pos != info.nPos) {
+        bar.pos = info.nPos;
+        changed = true;
+    }
     if (info.fMask & SIF_RANGE) {
         // A range upside down is no range at all.
         const bool upsideDown = info.nMin > info.nMax;
@@ -64,7 +69,8 @@ bool IsEmpty(const ScrollBarData& bar) { return bar.min >= LastPosition(bar); }
 
 // A bar with nothing to scroll is hidden, or disabled when the caller asks to keep it; one with
 // something to scroll is enabled, and shown, unless only its page was given. Either happens only
-// when the range or the page changed; the position alone never shows, hides or enables a bar.
+// when the range, the page or the position changed, and only when the range or the page was
+// given: the position alone never shows, hides or enables a bar.
 Visibility Apply(ScrollBarData& bar, const SCROLLINFO& info) {
     const bool changed = Store(bar, info);
     if (!(info.fMask & (SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL))) return Visibility::Keep;

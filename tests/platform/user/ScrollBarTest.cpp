@@ -388,6 +388,36 @@ TEST_F(ScrollBarScriptTest, ABarIsShownOrHiddenOnlyByARangeOrPageThatChanged) {
     });
 }
 
+// A list box sets its range, page and position together each time its top item moves, and the
+// reference platform shows its bar again when only the position is new.
+TEST_F(ScrollBarScriptTest, ANewPositionGivenWithTheRangeOrPageShowsOrHidesTheBarAsAChangeWould) {
+    constexpr UINT kNone = ESB_ENABLE_BOTH;
+    HWND hwnd = Overlapped(WS_VSCROLL);
+    Set(hwnd, SIF_ALL, 0, 100, 10, 20);
+    const auto hide = [](HWND h) { return ShowScrollBar(h, SB_VERT, FALSE); };
+    const auto show = [](HWND h) { return ShowScrollBar(h, SB_VERT, TRUE); };
+    Run(hwnd, {
+        {"hidden", hide, 1, false, kNone},
+        {"the range and the same position", Info(SIF_RANGE | SIF_POS, 0, 100, 0, 20), 20, false, kNone},
+        {"all the same", Info(SIF_ALL, 0, 100, 10, 20), 20, false, kNone},
+        {"the range and a new position", Info(SIF_RANGE | SIF_POS, 0, 100, 0, 30), 30, true, kNone},
+        {"hidden", hide, 1, false, kNone},
+        {"the page and a new position", Info(SIF_PAGE | SIF_POS, 0, 0, 10, 31), 31, true, kNone},
+        {"hidden", hide, 1, false, kNone},
+        {"a position past what the page leaves", Info(SIF_RANGE | SIF_POS, 0, 100, 0, 95), 91, true, kNone},
+        {"hidden", hide, 1, false, kNone},
+        {"the same position again, which was cut", Info(SIF_RANGE | SIF_POS, 0, 100, 0, 95), 91, true, kNone},
+        {"hidden", hide, 1, false, kNone},
+        {"the position it was cut to", Info(SIF_RANGE | SIF_POS, 0, 100, 0, 91), 91, false, kNone},
+        {"a new position alone", Info(SIF_POS, 0, 0, 0, 5), 5, false, kNone},
+        {"shown", show, 1, true, kNone},
+        {"an empty range", Info(SIF_RANGE, 0, 0, 0, 0), 0, false, kNone},
+        {"shown with nothing to scroll", show, 1, true, kNone},
+        {"the empty range and the same position", Info(SIF_RANGE | SIF_POS, 0, 0, 0, 0), 0, true, kNone},
+        {"the empty range and a new position", Info(SIF_RANGE | SIF_POS, 0, 0, 0, 3), 0, false, kNone},
+    });
+}
+
 TEST_F(ScrollBarTest, SetScrollInfoAnswersThePositionItLeftWhetherTheBarIsShownOrHidden) {
     struct Case {
         UINT mask;
