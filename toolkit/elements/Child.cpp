@@ -31,10 +31,14 @@ void Child::Subclass() {
 
 // Without its element the toolkit's procedure no longer knows the control's own, and would
 // hand every message, the control's destruction included, to the default procedure instead.
-// A procedure put in front of ours later is left alone.
+// A procedure put in front of ours later (an up-down control's, on its buddy) cannot be stepped
+// round: ours stays in the chain and is told the control's own procedure to hand messages to.
 void Child::RemoveSubclass() {
     if (!controlProcedure_ || !IsWindow(window_)) return;
-    if (GetWindowLongPtrW(window_, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowProcedure)) return;
+    if (GetWindowLongPtrW(window_, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowProcedure)) {
+        RememberControlProcedure(window_, controlProcedure_);
+        return;
+    }
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProcedure_));
 }
 

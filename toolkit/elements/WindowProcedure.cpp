@@ -202,16 +202,43 @@ std::optional<LRESULT> Route(GUIElement* element, const Message& m) {
     }
 }
 
+// The procedure of a control whose element is gone, kept for it; null for any other window.
+WNDPROC OrphanProcedure(HWND window) {
+    for (const auto& [orphan, procedure] : State().orphans)
+        if (orphan == window) return procedure;
+    return nullptr;
+}
+
+void ForgetOrphan(HWND window) {
+    std::erase_if(State().orphans, [window](const auto& entry) { return entry.first == window; });
+}
+
+// A control without its element still gets its own procedure, to the end: it frees what it
+// holds when it hears WM_NCDESTROY.
+LRESULT CallOrphan(WNDPROC procedure, const Message& m) {
+    const LRESULT result = CallWindowProcW(procedure, m.window, m.id, m.wParam, m.lParam);
+    if (m.id == WM_NCDESTROY) ForgetOrphan(m.window);
+    return result;
+}
+
 }  // namespace
 
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LoadCursorsOnce();
     GUIElement* element = FindByHandle(window);
+    if (!element) {
+        if (WNDPROC orphan = OrphanProcedure(window)) return CallOrphan(orphan, {window, message, wParam, lParam});
+    }
     // Taken now: the element may be gone once its operation has run.
     WNDPROC controlProcedure = element ? element->ControlProcedure() : nullptr;
     if (std::optional<LRESULT> result = Route(element, {window, message, wParam, lParam})) return *result;
     if (controlProcedure) return CallWindowProcW(controlProcedure, window, message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void RememberControlProcedure(HWND window, WNDPROC procedure) {
+    ForgetOrphan(window);
+    State().orphans.emplace_back(window, procedure);
 }
 
 Form* ActiveForm() { return State().activeForm; }

@@ -6,6 +6,9 @@
 // procedure or to the platform's default one.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "PlatformApi.h"
 
 namespace OrloUtility {
@@ -21,9 +24,16 @@ struct WindowProcedureState {
     // True while a hover and leave tracking request is outstanding.
     bool trackingMouse = false;
     Form* activeForm = nullptr;
+    // Controls that outlived their element while another procedure sat in front of the
+    // toolkit's, so that the toolkit's could not step out of the chain: each with its own
+    // procedure, which the toolkit's still hands every message to until the window is gone.
+    std::vector<std::pair<HWND, WNDPROC>> orphans;
 };
 
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Keeps `window`'s own procedure for the toolkit's to call once the element is gone.
+void RememberControlProcedure(HWND window, WNDPROC procedure);
 
 // The form last activated while in the foreground; null at start.
 Form* ActiveForm();

@@ -196,16 +196,33 @@ TEST_F(ControlsTest, ATooltipShowsWhileThePointerRestsOnItsControl) {
     EXPECT_EQ(late.Tooltip(), nullptr);
 }
 
+WNDPROC procedureBeneath = nullptr;
+LRESULT CALLBACK PassingOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(procedureBeneath, window, message, wParam, lParam);
+}
+
 TEST_F(ControlsTest, AControlThatOutlivesItsElementStillWorks) {
-    auto box = std::make_unique<TextBox>(form_.get(), "");
-    box->Create();
-    box->Focus();
-    HWND window = box->Handle();
-    box.reset();
-    Type("AB");
-    wchar_t text[8] = {};
-    GetWindowTextW(window, text, 8);
-    EXPECT_EQ(std::wstring(text), L"ab") << "typing reached the edit control's own procedure";
+    // Alone, and with another procedure put in front of the toolkit's after it was made (as an
+    // up-down control does to its buddy), which keeps the toolkit's in the chain.
+    for (bool subclassedAfter : {false, true}) {
+        SCOPED_TRACE(subclassedAfter ? "subclassed after" : "alone");
+        auto box = std::make_unique<TextBox>(form_.get(), "");
+        box->Create();
+        box->Focus();
+        HWND window = box->Handle();
+        if (subclassedAfter)
+            procedureBeneath = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PassingOn)));
+        box.reset();
+        Type("AB");
+        wchar_t text[8] = {};
+        GetWindowTextW(window, text, 8);
+        EXPECT_EQ(std::wstring(text), L"ab") << "typing reached the edit control's own procedure";
+        SendMessageW(window, EM_LIMITTEXT, 5, 0);
+        EXPECT_EQ(SendMessageW(window, EM_GETLIMITTEXT, 0, 0), 5);
+        // Its destruction reaches it too: the sanitizer build sees nothing of it left behind.
+        DestroyWindow(window);
+    }
 }
 
 class TimerTest : public ControlsTest {
