@@ -3,7 +3,8 @@
 # that no include runs upward or sideways between the layers (tools/check_layers.sh),
 # builds, runs every test, runs them again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then checks that the toolkit and the game cross-compile for Windows against the real
-# platform headers. Prints a summary; exits non-zero on any failure.
+# platform headers, and, where Wine is installed, compares the showcase's controls with the real
+# platform's. Prints a summary; exits non-zero on any failure.
 #
 # Usage: ./test.sh [-L unit|integration|e2e]   (a label runs only that subset of tests, in both
 #                                              builds; the Windows cross-build, which runs no
@@ -72,6 +73,25 @@ cross_build_windows() {
     fi
 }
 
+# The showcase's second form on our platform and on the real one's controls under Wine, driven
+# alike, their event logs compared line for line. This script does not install Wine: without it the
+# step says so and is skipped.
+compare_with_wine() {
+    local log=build/wine-comparison.log
+    echo "== Comparison with the real platform under Wine"
+    "$ROOT/tests/showcase/compare_with_wine.sh" build/release/tests/showcase/astrovex_showcase \
+        build/windows/tests/showcase/astrovex_showcase.exe build/screenshots >"$log" 2>&1
+    local status=$?
+    cat "$log"
+    local equal
+    equal=$(grep -E '^equal: ' "$log" | tail -n 1)
+    case $status in
+    0) record "Wine comparison" "ok (${equal#equal: } lines equal)" ;;
+    77) record "Wine comparison" "skipped ($(grep -E '^SKIP' "$log" | head -n 1 | sed 's/^SKIP: //'))" ;;
+    *) record "Wine comparison" "FAILED (${equal:-no result}; see $log)"; return 1 ;;
+    esac
+}
+
 mkdir -p build
 overall=0
 if install_missing_packages "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"; then
@@ -96,7 +116,11 @@ if [ $overall -eq 0 ]; then
     build_and_test "Tests (ASan+UBSan)" build/sanitize -DCMAKE_BUILD_TYPE=Debug -DASTROVEX_SANITIZE=ON \
         -DASTROVEX_BENCH=OFF || overall=1
     if [ ${#CTEST_ARGS[@]} -eq 0 ]; then
-        cross_build_windows || overall=1
+        if cross_build_windows; then
+            compare_with_wine || overall=1
+        else
+            overall=1
+        fi
     else
         record "Windows cross-build" "skipped (a subset of the tests)"
     fi

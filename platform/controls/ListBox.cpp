@@ -4,6 +4,9 @@
 // the list with the LB_* messages, which never notify; what a person does is told to the parent
 // as LBN_SELCHANGE and LBN_DBLCLK with LBS_NOTIFY, and the focus as LBN_SETFOCUS and
 // LBN_KILLFOCUS always. WM_SETTEXT and WM_GETTEXT keep the window's own text, as for any window.
+// With LBS_COMBOBOX it is a combo box's drop-down list ("ComboLBox"): it tells the combo box
+// rather than its parent, follows the pointer while the button is up, and a click outside it
+// puts back the selection it was shown with and tells LBN_SELCANCEL.
 #include "controls/ListBoxHandlers.h"
 #include "controls/ListBoxLayout.h"
 #include "controls/SystemClasses.h"
@@ -16,8 +19,12 @@ namespace {
 
 POINT PointOf(LPARAM lParam) { return {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))}; }
 
+// A drop-down list is made by its combo box, which passes itself as the creation parameter.
 LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
-    SetStateOf(hwnd, new State);
+    auto* state = new State;
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    if (create && (create->style & LBS_COMBOBOX)) state->combo = static_cast<HWND>(create->lpCreateParams);
+    SetStateOf(hwnd, state);
     return DefWindowProcW(hwnd, WM_NCCREATE, 0, lParam);
 }
 
@@ -64,7 +71,7 @@ LRESULT OnInput(HWND hwnd, State& state, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CHAR: OnChar(hwnd, static_cast<WCHAR>(wParam)); return 0;
     case WM_LBUTTONDOWN: OnButtonDown(hwnd, PointOf(lParam), wParam); return 0;
     case WM_MOUSEMOVE: OnMouseMove(hwnd, state, PointOf(lParam)); return 0;
-    case WM_LBUTTONUP: OnButtonUp(hwnd, state); return 0;
+    case WM_LBUTTONUP: OnButtonUp(hwnd, state, PointOf(lParam)); return 0;
     case WM_LBUTTONDBLCLK: OnDoubleClick(hwnd); return 0;
     case WM_CAPTURECHANGED: EndDrag(hwnd, state); return 0;
     case WM_TIMER: OnDragTimer(hwnd, state); return 0;
@@ -102,6 +109,13 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_KILLFOCUS: OnFocus(hwnd, *state, false); return 0;
     case WM_ENABLE: case WM_STYLECHANGED: RepaintAll(hwnd); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_SHOWWINDOW:
+        if (wParam) state->openedWith = state->current;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_MOUSEACTIVATE:
+        // The combo box keeps the focus and its window stays active while its list is used.
+        if (IsDropDown(hwnd)) return MA_NOACTIVATE;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     default: return OnMessage(hwnd, *state, message, wParam, lParam);
     }
 }

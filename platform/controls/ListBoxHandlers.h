@@ -23,7 +23,7 @@ void OnKeyDown(HWND hwnd, UINT key);
 void OnChar(HWND hwnd, WCHAR c);
 void OnButtonDown(HWND hwnd, POINT at, WPARAM keys);
 void OnMouseMove(HWND hwnd, State& state, POINT at);
-void OnButtonUp(HWND hwnd, State& state);
+void OnButtonUp(HWND hwnd, State& state, POINT at);
 void OnDoubleClick(HWND hwnd);
 void OnDragTimer(HWND hwnd, State& state);
 void OnWheel(HWND hwnd, State& state, short delta);

@@ -1,7 +1,8 @@
 // What a person does to a list box: the moving keys, Space, typing a letter to jump to an
 // item, the mouse with Shift and Ctrl, dragging past the edges and the wheel. Every action
 // that could change the selection tells the parent LBN_SELCHANGE, even when it changed
-// nothing, as on the platform; a click tells it when the button comes up.
+// nothing, as on the platform; a click tells it when the button comes up. A combo box's
+// drop-down list also follows the pointer with the button up and cancels on a click outside.
 #include <algorithm>
 #include <optional>
 
@@ -112,6 +113,34 @@ void ClickItem(HWND hwnd, State& state, int index, WPARAM keys) {
     else SetCurrent(hwnd, state, index);
 }
 
+bool IsInside(HWND hwnd, POINT at) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    return PtInRect(&client, at) != FALSE;
+}
+
+void PutBackOpeningSelection(HWND hwnd, State& state) {
+    SetCurrent(hwnd, state, state.openedWith);
+    SetCaret(hwnd, state, state.openedWith);
+}
+
+// A click outside a drop-down list (which holds the capture while it is open) cancels it.
+void CancelDropDown(HWND hwnd) {
+    State* state = StateOf(hwnd);
+    if (!state) return;
+    if (GetCapture() == hwnd) ReleaseCapture();
+    PutBackOpeningSelection(hwnd, *state);
+    Notify(hwnd, LBN_SELCANCEL);
+}
+
+// With the button up, the pointer over a drop-down list's item selects it, quietly: only a
+// click or a key chooses it.
+void Hover(HWND hwnd, State& state, POINT at) {
+    if (!IsDropDown(hwnd)) return;
+    const int index = LayoutOf(hwnd, state).ItemAt(at, state.top, state.items.Count());
+    if (index >= 0 && (index != state.caret || !IsSelected(hwnd, state, index))) DragTo(hwnd, state, index);
+}
+
 }  // namespace
 
 void OnKeyDown(HWND hwnd, UINT key) {
@@ -142,7 +171,11 @@ void OnChar(HWND hwnd, WCHAR c) {
 }
 
 void OnButtonDown(HWND hwnd, POINT at, WPARAM keys) {
-    if (GetFocus() != hwnd) SetFocus(hwnd);
+    if (IsDropDown(hwnd)) {
+        if (!IsInside(hwnd, at)) return CancelDropDown(hwnd);
+    } else if (GetFocus() != hwnd) {
+        SetFocus(hwnd);
+    }
     // Whoever heard about the focus moving may have destroyed the list box.
     State* state = StateOf(hwnd);
     if (!state) return;
@@ -155,7 +188,7 @@ void OnButtonDown(HWND hwnd, POINT at, WPARAM keys) {
 }
 
 void OnMouseMove(HWND hwnd, State& state, POINT at) {
-    if (!state.tracking) return;
+    if (!state.tracking) return Hover(hwnd, state, at);
     state.dragPoint = at;
     const Layout layout = LayoutOf(hwnd, state);
     const int target = layout.DragTarget(at, state.top, state.items.Count());
@@ -178,11 +211,13 @@ void EndDrag(HWND hwnd, State& state) {
     KillTimer(hwnd, kDragTimer);
 }
 
-// The capture may have gone before the button came up; the click still counts.
-void OnButtonUp(HWND hwnd, State& state) {
+// The capture may have gone before the button came up; the click still counts. A drop-down
+// list's button coming up outside it chooses what was selected when it opened.
+void OnButtonUp(HWND hwnd, State& state, POINT at) {
     if (!state.pressed) return;
     state.pressed = false;
     EndDrag(hwnd, state);
+    if (IsDropDown(hwnd) && !IsInside(hwnd, at)) PutBackOpeningSelection(hwnd, state);
     if (GetCapture() == hwnd) ReleaseCapture();
     Notify(hwnd, LBN_SELCHANGE);
 }

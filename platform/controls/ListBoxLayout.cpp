@@ -24,6 +24,9 @@ bool FramedBySystem(HWND hwnd) {
 
 int BorderWidth(HWND hwnd) {
     if (FramedBySystem(hwnd)) return 0;
+    // A drop-down list is a pop-up without a frame of its own, which a desktop's window manager
+    // would leave undrawn, so it draws its thin border itself.
+    if (IsDropDown(hwnd)) return kBorder;
     if (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) return kClientEdge;
     return HasStyle(hwnd, WS_BORDER) ? kBorder : 0;
 }

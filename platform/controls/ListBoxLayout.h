@@ -7,8 +7,9 @@
 
 namespace platform::listbox {
 
-// The border the list box draws itself for WS_BORDER (one pixel) or WS_EX_CLIENTEDGE (two, as
-// the platform's sunken edge), when the window manager has not put one around it.
+// The border the list box draws itself for WS_BORDER or a drop-down list (one pixel) or
+// WS_EX_CLIENTEDGE (two, as the platform's sunken edge), when the window manager has not put
+// one around it.
 int BorderWidth(HWND hwnd);
 
 struct Layout {

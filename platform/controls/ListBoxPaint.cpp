@@ -16,9 +16,13 @@ namespace {
 // Room between an item's left edge and its text.
 constexpr int kTextMargin = 2;
 
-// The parent chooses the colours; one that gives no brush gets the window's colours.
+// The owner chooses the colours (a combo box asks its own parent); one that gives no brush gets
+// the window's colours.
 HBRUSH AskColours(HWND hwnd, HDC dc) {
-    if (HBRUSH brush = look::ParentColours(hwnd, dc, WM_CTLCOLORLISTBOX)) return brush;
+    HWND owner = OwnerOf(hwnd);
+    auto answer = SendMessageW(owner ? owner : hwnd, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(hwnd));
+    if (HBRUSH brush = reinterpret_cast<HBRUSH>(answer)) return brush;
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     return GetSysColorBrush(COLOR_WINDOW);
 }

@@ -31,11 +31,16 @@ int CurrentOf(HWND hwnd, const State& state) {
     return state.items.Count() > 0 ? state.caret : LB_ERR;
 }
 
+HWND OwnerOf(HWND hwnd) {
+    const State* state = StateOf(hwnd);
+    return state && state->combo ? state->combo : GetParent(hwnd);
+}
+
 bool Notify(HWND hwnd, UINT code) {
     const bool focusNotice = code == LBN_SETFOCUS || code == LBN_KILLFOCUS;
-    HWND parent = GetParent(hwnd);
-    if (parent && (focusNotice || HasStyle(hwnd, LBS_NOTIFY)))
-        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), reinterpret_cast<LPARAM>(hwnd));
+    HWND owner = OwnerOf(hwnd);
+    if (owner && (focusNotice || HasStyle(hwnd, LBS_NOTIFY)))
+        SendMessageW(owner, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), reinterpret_cast<LPARAM>(hwnd));
     return StateOf(hwnd) != nullptr;
 }
 

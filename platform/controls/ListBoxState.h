@@ -21,6 +21,8 @@ struct State {
     bool pressed = false;   // the left button went down on an item and has not come up
     bool tracking = false;  // while pressed and the capture is ours, the pointer moves the caret
     POINT dragPoint{};      // where the pointer was last seen while pressed
+    HWND combo = nullptr;   // with LBS_COMBOBOX: the combo box this list drops down from
+    int openedWith = -1;    // with LBS_COMBOBOX: the selection when the list was last shown
 };
 
 // Null once the window is gone (or before WM_NCCREATE made the state).
@@ -32,13 +34,18 @@ inline bool HasStyle(HWND hwnd, LONG bits) { return (StyleOf(hwnd) & bits) != 0;
 // LBS_MULTIPLESEL or LBS_EXTENDEDSEL: each item is selected or not on its own.
 inline bool IsMultiple(HWND hwnd) { return HasStyle(hwnd, LBS_MULTIPLESEL | LBS_EXTENDEDSEL); }
 inline bool IsExtended(HWND hwnd) { return HasStyle(hwnd, LBS_EXTENDEDSEL); }
+// A combo box's drop-down list: it never takes the focus, tracks the pointer with the button
+// up, and a click outside it cancels.
+inline bool IsDropDown(HWND hwnd) { return HasStyle(hwnd, LBS_COMBOBOX); }
+// The window the list box tells and asks for colours: its combo box, else its parent.
+HWND OwnerOf(HWND hwnd);
 
 bool IsSelected(HWND hwnd, const State& state, int index);
 // The item LB_GETCURSEL reports: the selected one, or the caret where several may be selected.
 int CurrentOf(HWND hwnd, const State& state);
 
-// WM_COMMAND to the parent; the selection notices go only with LBS_NOTIFY. False when the list
-// box did not survive the parent's answer.
+// WM_COMMAND to the owner; the selection notices go only with LBS_NOTIFY. False when the list
+// box did not survive the owner's answer.
 bool Notify(HWND hwnd, UINT code);
 
 // The height of a line of the font the list box draws with.

@@ -15,7 +15,10 @@ WORK=$(mktemp -d)
 source "$HERE/showcase_session.sh"
 # shellcheck source=controls_steps.sh
 source "$HERE/controls_steps.sh"
-trap 'end_showcase_session; rm -rf "$WORK"' EXIT
+# A prefix of its own: a Wine server already running for another prefix or display would show
+# the windows there.
+export WINEPREFIX=$WORK/wine
+trap 'WINEPREFIX=$WORK/wine wineserver -k 2>/dev/null; end_showcase_session; rm -rf "$WORK"' EXIT
 trap 'exit 1' INT TERM HUP
 
 if ! command -v wine >/dev/null; then
@@ -52,15 +55,19 @@ drive() {
     : >"$log"
     SDL_AUDIODRIVER=dummy WINEDEBUG=-all SHOWCASE_LOG="$log" "$@" >"$WORK/$name.out" 2>"$WORK/$name.err" &
     SHOWCASE_PID=$!
-    poll_until 60 grep -qx ready "$log" || fail "$name: the form never said it was ready: $(tail -n 5 "$WORK/$name.err")"
+    # The Windows build ends its lines with a carriage return.
+    poll_until 60 grep -qE $'^ready\r?$' "$log" || fail "$name: the form never said it was ready: $(tail -n 5 "$WORK/$name.err")"
     xdotool windowactivate --sync "$(window_named "Astrovex showcase: controls")" 2>/dev/null
     settle "$log"
-    for step in "${CONTROLS_STEPS[@]}"; do
+    local last=$((${#CONTROLS_STEPS[@]} - 1)) i
+    for i in "${!CONTROLS_STEPS[@]}"; do
+        # The picture shows every control used, before the last step closes the form.
+        [ "$i" -eq "$last" ] && [ -n "$SHOTS" ] && import -window root -crop 580x320+90+90 "$SHOTS/controls-$name.png"
+        step=${CONTROLS_STEPS[$i]}
         # shellcheck disable=SC2086
         perform_step "$LEFT" "$TOP" ${step%%|*}
         settle "$log"
     done
-    [ -n "$SHOTS" ] && import -window root -crop 580x320+90+90 "$SHOTS/controls-$name.png"
     poll_until 20 process_gone "$SHOWCASE_PID" || { stop_pid "$SHOWCASE_PID"; echo "$name: did not end by itself"; }
     SHOWCASE_PID=""
     tr -d '\r' <"$log" >"$log.clean"
@@ -68,6 +75,8 @@ drive() {
 
 start_x_session
 [ -n "$SHOTS" ] && mkdir -p "$SHOTS"
+# Making the prefix takes a while; done before the clock of the first step starts.
+WINEDEBUG=-all wineboot --init >"$WORK/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -n 5 "$WORK/wineboot.log")"
 drive "$WORK/ours.log" ours "$PROGRAM" --controls
 drive "$WORK/wine.log" wine wine "$WINDOWS_PROGRAM" --controls
 

@@ -3,7 +3,9 @@
 # lines its event log gains for each action: shared by controls_e2e.sh, which checks our
 # platform's lines, and compare_with_wine.sh, which compares them with the real platform's.
 #
-# A step is "<action>|<expected lines, separated by ;>". Points are in the form's client
+# A step is "<action>|<expected lines, separated by ;>", the lines being what the real platform's
+# controls make the form log (a press on a slider ends its change twice: at the release and when
+# the capture goes). Points are in the form's client
 # coordinates (ControlsForm.cpp places the controls; list rows are 20 pixels, below a 2-pixel
 # edge). Actions:
 #   click X Y, dclick X Y, shiftclick X Y, ctrlclick X Y   the left button at a point
@@ -29,18 +31,18 @@ CONTROLS_STEPS=(
     "click 250 49|colour: selection Red"
     "key Down|colour: selection Green"
     "key alt+Down|"
-    "key Down|colour: selection Blue"
+    "key Down|colour: selection Green"
     "key Return|"
     "click 230 56|"
     "type Tor|city: edit T;city: edit To;city: edit Tor"
     "key alt+Down|"
     "key Down|city: selection Roma"
     "key Return|"
-    "click 350 120|volume: value 10;volume: end 10"
+    "click 350 120|volume: value 10;volume: end 10;volume: end 10"
     "key Right|volume: value 11;volume: end 11"
     "key Next|volume: value 21;volume: end 21"
     "key Home|volume: value 0;volume: end 0"
-    "drag 197 120 420 120|volume: value 100;volume: end 100"
+    "drag 197 120 420 120|volume: value 100;volume: end 100;volume: end 100"
     "click 328 150|count: step to 4;count: value 4"
     "click 328 162|count: step to 3;count: value 3"
     "click 280 156|"

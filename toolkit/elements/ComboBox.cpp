@@ -1,10 +1,9 @@
 #include "toolkit/elements/ComboBox.h"
 
-#include "toolkit/util/TextConvert.h"
 
 namespace OrloUtility {
 
-ComboBox::ComboBox(GUIElement* parentForm) : Child(parentForm) {
+ComboBox::ComboBox(GUIElement* parentForm) : ItemsChild(parentForm, kComboBoxItems) {
     width = 160;
     height = 150;
     typeName_ = "combobox";
@@ -34,35 +33,12 @@ DWORD ComboBox::Style() const {
     return style;
 }
 
-void ComboBox::AddItem(const std::string& item) { items_.Add(window_, ToWide(item)); }
-
-void ComboBox::InsertItem(int index, const std::string& item) {
-    if (sorted) AddItem(item);
-    else items_.Insert(window_, index, ToWide(item));
-}
-
-bool ComboBox::RemoveItem(int index) {
-    if (!items_.Remove(window_, index)) return false;
-    if (window_) return true;
+void ComboBox::ForgetItem(int index) {
     if (selected_ == index) selected_ = kNone;
     else if (selected_ > index) --selected_;
-    return true;
 }
 
-void ComboBox::ClearItems() {
-    items_.Clear(window_);
-    selected_ = kNone;
-}
-
-int ComboBox::ItemCount() const { return items_.Count(window_); }
-
-std::string ComboBox::ItemText(int index) const { return ToNarrow(items_.Text(window_, index)); }
-
-std::vector<std::string> ComboBox::Items() const {
-    std::vector<std::string> items;
-    for (const std::wstring& item : items_.All(window_)) items.push_back(ToNarrow(item));
-    return items;
-}
+void ComboBox::ForgetAllItems() { selected_ = kNone; }
 
 void ComboBox::SetSelectedIndex(int index) {
     selected_ = index >= 0 && index < ItemCount() ? index : kNone;

@@ -4,34 +4,17 @@
 // picks another item, the edit-changed callback after each change typed into an editable box.
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "toolkit/elements/Child.h"
-#include "toolkit/elements/ControlEvents.h"
-#include "toolkit/elements/ItemList.h"
+#include "toolkit/elements/ItemsChild.h"
 
 namespace OrloUtility {
 
-class ComboBox : public Child, public ControlEvents {
+class ComboBox : public ItemsChild {
 public:
-    static constexpr int kNone = -1;
-
     // 160 wide, empty, inside `parentForm`. The height is the field's and the dropped list's
     // together, as the platform takes it; the field alone is as tall as its font needs.
     explicit ComboBox(GUIElement* parentForm);
 
     void Create() override;
-
-    // ---- Items: stored until Create, then the live box's ----
-    void AddItem(const std::string& item);
-    // An index past the end, or negative, appends; a sorted box puts the item in its place.
-    void InsertItem(int index, const std::string& item);
-    bool RemoveItem(int index);
-    void ClearItems();
-    int ItemCount() const;
-    std::string ItemText(int index) const;
-    std::vector<std::string> Items() const;
 
     // ---- Selection ----
     // Selects the item at `index` and shows its text in the field; kNone empties the field.
@@ -40,18 +23,17 @@ public:
 
     void OnControlCommand(WORD code) override;
 
-    bool editable = false;
-    bool sorted = false;
-    // The height of the field's text and of each row of the list, in pixels; 0: what the font
-    // needs.
-    int itemHeight = 0;
+    bool editable = false;  // itemHeight, when set, is the height of the field's text too
     EventCallback selectionChangedCallback = nullptr;
     EventCallback editChangedCallback = nullptr;
+
+protected:
+    void ForgetItem(int index) override;
+    void ForgetAllItems() override;
 
 private:
     DWORD Style() const;
 
-    ItemList items_{kComboBoxItems};
     int selected_ = kNone;
 };
 

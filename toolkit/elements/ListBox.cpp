@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-#include "toolkit/util/TextConvert.h"
 
 namespace OrloUtility {
 
-ListBox::ListBox(GUIElement* parentForm) : Child(parentForm) {
+ListBox::ListBox(GUIElement* parentForm) : ItemsChild(parentForm, kListBoxItems) {
     width = 160;
     height = 120;
     typeName_ = "listbox";
@@ -33,37 +32,13 @@ DWORD ListBox::Style() const {
     return style;
 }
 
-void ListBox::AddItem(const std::string& item) { items_.Add(window_, ToWide(item)); }
-
-void ListBox::InsertItem(int index, const std::string& item) {
-    // A sorted list places every new item by its text, as the live control does.
-    if (sorted) AddItem(item);
-    else items_.Insert(window_, index, ToWide(item));
-}
-
-bool ListBox::RemoveItem(int index) {
-    if (!items_.Remove(window_, index)) return false;
-    if (window_) return true;
+void ListBox::ForgetItem(int index) {
     std::erase(selected_, index);
     for (int& at : selected_)
         if (at > index) --at;
-    return true;
 }
 
-void ListBox::ClearItems() {
-    items_.Clear(window_);
-    selected_.clear();
-}
-
-int ListBox::ItemCount() const { return items_.Count(window_); }
-
-std::string ListBox::ItemText(int index) const { return ToNarrow(items_.Text(window_, index)); }
-
-std::vector<std::string> ListBox::Items() const {
-    std::vector<std::string> items;
-    for (const std::wstring& item : items_.All(window_)) items.push_back(ToNarrow(item));
-    return items;
-}
+void ListBox::ForgetAllItems() { selected_.clear(); }
 
 void ListBox::SetSelectedIndex(int index) {
     selected_.clear();

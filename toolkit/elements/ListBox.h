@@ -5,34 +5,18 @@
 // callback when an item is double-clicked.
 #pragma once
 
-#include <string>
 #include <vector>
 
-#include "toolkit/elements/Child.h"
-#include "toolkit/elements/ControlEvents.h"
-#include "toolkit/elements/ItemList.h"
+#include "toolkit/elements/ItemsChild.h"
 
 namespace OrloUtility {
 
-class ListBox : public Child, public ControlEvents {
+class ListBox : public ItemsChild {
 public:
-    static constexpr int kNone = -1;
-
     // 160 by 120, empty, inside `parentForm`.
     explicit ListBox(GUIElement* parentForm);
 
     void Create() override;
-
-    // ---- Items: stored until Create, then the live list's ----
-    void AddItem(const std::string& item);
-    // An index past the end, or negative, appends; a sorted list puts the item in its place.
-    void InsertItem(int index, const std::string& item);
-    // False for an index that names no item.
-    bool RemoveItem(int index);
-    void ClearItems();
-    int ItemCount() const;
-    std::string ItemText(int index) const;
-    std::vector<std::string> Items() const;
 
     // ---- Selection ----
     // Selects the one item at `index` (kNone: none), in either kind of list.
@@ -48,19 +32,19 @@ public:
     void OnControlCommand(WORD code) override;
 
     bool multipleSelection = false;
-    bool sorted = false;
-    // The height of a row of the list in pixels; 0: what the font needs.
-    int itemHeight = 0;
     bool bordered = true;
     EventCallback selectionChangedCallback = nullptr;
     EventCallback doubleClickCallback = nullptr;
+
+protected:
+    void ForgetItem(int index) override;
+    void ForgetAllItems() override;
 
 private:
     DWORD Style() const;
     void ApplySelection();
     void ReadSelection();
 
-    ItemList items_{kListBoxItems};
     std::vector<int> selected_;  // ascending
 };
 

@@ -293,6 +293,9 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define MOD_WIN 0x0008
 #define MOD_NOREPEAT 0x4000
 
+// Key flags in the high word of a key message's lParam.
+#define KF_ALTDOWN 0x2000
+
 // ---- Virtual keys ----
 #define VK_LBUTTON 0x01
 #define VK_RBUTTON 0x02

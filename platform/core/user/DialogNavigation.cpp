@@ -38,8 +38,11 @@ int DefaultIdOf(HWND dialog) {
 
 void FocusControl(HWND control) {
     SetFocus(control);
-    // An edit field entered from the keyboard has its whole text selected.
-    if (DialogCodeOf(control, nullptr) & DLGC_HASSETSEL) SendMessageW(control, EM_SETSEL, 0, -1);
+    // An edit field entered from the keyboard has its whole text selected; the focus may have
+    // gone on to a child, as a combo box gives it to its edit.
+    HWND focus = GetFocus();
+    if (focus && (focus == control || IsChild(control, focus)) && (DialogCodeOf(focus, nullptr) & DLGC_HASSETSEL))
+        SendMessageW(focus, EM_SETSEL, 0, -1);
 }
 
 // A label or a group box that is a tab stop hands the focus on to the first control of its
@@ -140,7 +143,9 @@ HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
     std::size_t start = from == controls.end() ? 0 : static_cast<std::size_t>(from - controls.begin()) + 1;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         HWND candidate = controls[(start + i) % controls.size()];
-        if (IsTabStop(candidate)) return candidate;
+        // A control holding the one the search starts from (a combo box round its edit) is
+        // where the focus already is, not the next stop.
+        if (IsTabStop(candidate) && !(hCtl && IsChild(candidate, hCtl))) return candidate;
     }
     return hCtl && IsChild(hDlg, hCtl) ? hCtl : nullptr;
 }

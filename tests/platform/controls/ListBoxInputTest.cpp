@@ -374,5 +374,16 @@ TEST_F(ListBoxInputTest, AClickBelowTheLastItemDoesNothing) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// Only a combo box's drop-down list follows the pointer while the button is up.
+TEST_F(ListBoxInputTest, APlainListBoxIgnoresThePointerWithTheButtonUp) {
+    HWND box = Box(LBS_NOTIFY, 96, 0, 5);
+    SendMessageW(box, LB_SETCURSEL, 1, 0);
+    const POINT p = OnPanel(box, 3);
+    Backend().MouseMove(panel_, p.x, p.y);
+    Backend().PumpUntilIdle();
+    EXPECT_EQ(Dump(box), "cur=1 caret=1 anchor=-1 top=0 sel=[01000]");
+    EXPECT_TRUE(Notices().empty());
+}
+
 }  // namespace
 }  // namespace listboxtest
