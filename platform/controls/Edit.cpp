@@ -1,7 +1,8 @@
-// The "edit" control, single line: a box a person types a line of text into. The program
-// reads and sets the text with WM_GETTEXT and WM_SETTEXT, and shapes what may be typed with
-// the ES_* styles and EM_* messages; every change is told to the parent as EN_UPDATE, then
-// EN_CHANGE.
+// The "edit" control: a box a person types a line of text into, or with ES_MULTILINE several
+// lines, which wrap unless the field scrolls sideways. The program reads and sets the text with
+// WM_GETTEXT and WM_SETTEXT, and shapes what may be typed with the ES_* styles and EM_*
+// messages; every change is told to the parent as EN_UPDATE, then EN_CHANGE. A multi-line field
+// made with WS_VSCROLL or WS_HSCROLL keeps the window's own bars in step with its lines.
 //
 // ES_UPPERCASE and ES_LOWERCASE apply to all text the field is given, WM_SETTEXT included, so
 // its text always has the case its style promises. ES_NUMBER and the read-only state stop only
@@ -11,6 +12,7 @@
 
 #include "controls/EditHandlers.h"
 #include "controls/EditLayout.h"
+#include "controls/EditScroll.h"
 #include "controls/SystemClasses.h"
 
 namespace platform {
@@ -29,7 +31,9 @@ LRESULT OnNcCreate(HWND hwnd, LPARAM lParam) {
     if (!create) return FALSE;
     auto* state = new EditState;
     SetStateOf(hwnd, state);
-    if (create->style & ES_PASSWORD) state->passwordChar = L'*';
+    state->lines = LineStyleOf(create->style);
+    // The platform shows a multi-line field's text as it is.
+    if ((create->style & ES_PASSWORD) && !state->lines.multiLine) state->passwordChar = L'*';
     // The parent does not know the field yet, so the first text is not announced.
     if (create->lpszName && !IS_INTRESOURCE(create->lpszName))
         state->text.SetText(WithCase(create->lpszName, CaseOf(create->style)));
@@ -43,7 +47,8 @@ void OnNcDestroy(HWND hwnd) {
 
 LRESULT OnSetText(HWND hwnd, EditState& state, LPARAM lParam) {
     state.text.SetText(WithCase(StringOf(lParam), CaseOf(GetWindowLongW(hwnd, GWL_STYLE))));
-    state.scroll = 0;
+    state.scroll = state.firstLine = 0;
+    state.afterWrap = false;
     ShowChange(hwnd, state);
     return TRUE;
 }
@@ -72,6 +77,7 @@ LRESULT OnGetSel(const EditState& state, WPARAM startOut, LPARAM endOut) {
 void OnSetSel(HWND hwnd, EditState& state, WPARAM wParam, LPARAM lParam) {
     int start = static_cast<int>(wParam), end = static_cast<int>(lParam);
     EditText& text = state.text;
+    state.afterWrap = false;
     if (start < 0) text.MoveCaret(text.Caret(), false);
     else text.Select(static_cast<std::size_t>(start), end < 0 ? text.Length() : static_cast<std::size_t>(end));
     ShowSelection(hwnd, state);
@@ -91,7 +97,7 @@ void OnSetPasswordChar(HWND hwnd, EditState& state, WCHAR c) {
 void OnSetFont(HWND hwnd, EditState& state, HFONT font) {
     state.font = font;
     if (GetFocus() == hwnd) CreateCaret(hwnd, nullptr, kEditCaretWidth, MeasureEdit(hwnd, state).LineHeight());
-    ShowSelection(hwnd, state);
+    ShowNewLayout(hwnd, state);
     if (GetFocus() == hwnd) ShowCaret(hwnd);
 }
 
@@ -135,7 +141,9 @@ LRESULT OnInput(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP: OnEditButtonUp(hwnd, state); return 0;
     case WM_LBUTTONDBLCLK: OnEditDoubleClick(hwnd, state, PointOf(lParam)); return 0;
     case WM_CAPTURECHANGED: state.dragging = false; return 0;
-    default: return OnEditMessage(hwnd, state, message, wParam, lParam);
+    default:
+        if (IsScrollMessage(message)) return OnScrollMessage(hwnd, state, message, wParam, lParam);
+        return OnEditMessage(hwnd, state, message, wParam, lParam);
     }
 }
 
@@ -156,7 +164,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS: OnKillFocus(hwnd); return 0;
     case WM_PAINT: PaintEdit(hwnd, *state); return 0;
     case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
-    case WM_SIZE: ShowSelection(hwnd, *state); return 0;
+    case WM_SIZE: ShowNewLayout(hwnd, *state); return 0;
     case WM_ENABLE: case WM_STYLECHANGED: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     default: return OnInput(hwnd, *state, message, wParam, lParam);

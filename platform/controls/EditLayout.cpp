@@ -1,17 +1,11 @@
 #include "controls/EditLayout.h"
 
 #include <algorithm>
+#include <array>
 
 #include "controls/Look.h"
 
 namespace platform {
-
-namespace {
-
-// Room between the border and the text, so letters never touch the border.
-constexpr int kMargin = 3;
-
-}  // namespace
 
 bool HasEditBorder(HWND hwnd) {
     return (GetWindowLongW(hwnd, GWL_STYLE) & WS_BORDER) || (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
@@ -28,6 +22,25 @@ int TextWidth(HDC dc, std::wstring_view text) {
     return size.cx;
 }
 
+// Most text is ASCII: each of its characters is measured once.
+std::vector<int> CharAdvances(HDC dc, std::wstring_view text) {
+    std::array<int, 128> ascii;
+    ascii.fill(-1);
+    std::vector<int> advances;
+    advances.reserve(text.size());
+    for (wchar_t c : text) {
+        const bool cached = c < 128;
+        if (cached && ascii[c] >= 0) {
+            advances.push_back(ascii[c]);
+            continue;
+        }
+        const int width = TextWidth(dc, std::wstring_view(&c, 1));
+        if (cached) ascii[c] = width;
+        advances.push_back(width);
+    }
+    return advances;
+}
+
 EditMeasuringDc::EditMeasuringDc(HWND hwnd, const EditState& state)
     : hwnd_(hwnd), dc_(GetDC(hwnd)), oldFont_(SelectObject(dc_, look::FontOf(hwnd, state.font))) {}
 
@@ -40,7 +53,7 @@ EditLayout::EditLayout(HDC dc, HWND hwnd, const EditState& state) : scroll_(stat
     RECT client{};
     GetClientRect(hwnd, &client);
     int border = HasEditBorder(hwnd) ? 1 : 0;
-    box_ = {client.left + border + kMargin, client.top + border, client.right - border - kMargin,
+    box_ = {client.left + border + kEditMargin, client.top + border, client.right - border - kEditMargin,
             client.bottom - border};
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);

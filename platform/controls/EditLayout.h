@@ -13,6 +13,8 @@
 namespace platform {
 
 inline constexpr int kEditCaretWidth = 1;
+// Room between the border and the text, so letters never touch the border.
+inline constexpr int kEditMargin = 3;
 
 // A thin border is drawn inside the client area for WS_BORDER or WS_EX_CLIENTEDGE.
 bool HasEditBorder(HWND hwnd);
@@ -70,5 +72,7 @@ private:
 
 EditLayout MeasureEdit(HWND hwnd, const EditState& state);
 int TextWidth(HDC dc, std::wstring_view text);
+// The width of each character of `text` in the font selected into `dc`.
+std::vector<int> CharAdvances(HDC dc, std::wstring_view text);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "controls/EditState.h"
 
 #include "controls/EditLayout.h"
+#include "controls/EditScroll.h"
 
 namespace platform {
 
@@ -38,6 +39,18 @@ EditState* StateOf(HWND hwnd) { return reinterpret_cast<EditState*>(GetWindowLon
 
 void SetStateOf(HWND hwnd, EditState* state) { SetWindowLongPtrW(hwnd, kStateSlot, reinterpret_cast<LONG_PTR>(state)); }
 
+EditLineStyle LineStyleOf(LONG style) {
+    EditLineStyle lines;
+    lines.multiLine = (style & ES_MULTILINE) != 0;
+    if (!lines.multiLine) return lines;
+    lines.verticalBar = (style & WS_VSCROLL) != 0;
+    lines.horizontalBar = (style & WS_HSCROLL) != 0;
+    lines.autoVScroll = (style & ES_AUTOVSCROLL) || lines.verticalBar;
+    lines.autoHScroll = (style & ES_AUTOHSCROLL) || lines.horizontalBar;
+    if (style & (ES_CENTER | ES_RIGHT)) lines.autoHScroll = lines.horizontalBar = false;
+    return lines;
+}
+
 bool IsReadOnly(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY) != 0; }
 
 LetterCase CaseOf(LONG style) {
@@ -53,11 +66,17 @@ bool Notify(HWND hwnd, UINT code) {
 }
 
 void ShowSelection(HWND hwnd, EditState& state) {
+    if (state.lines.multiLine) return ShowMultiLineSelection(hwnd, state);
     EditLayout layout = MeasureEdit(hwnd, state);
     layout.ScrollToShow(state.text.Caret());
     state.scroll = layout.Scroll();
     if (GetFocus() == hwnd) SetCaretPos(layout.X(state.text.Caret()), layout.LineTop());
     Repaint(hwnd);
+}
+
+void ShowNewLayout(HWND hwnd, EditState& state) {
+    if (state.lines.multiLine) return ShowMultiLineLayout(hwnd, state);
+    ShowSelection(hwnd, state);
 }
 
 void ShowChange(HWND hwnd, EditState& state) {
@@ -69,11 +88,14 @@ void ShowChange(HWND hwnd, EditState& state) {
 void InsertText(HWND hwnd, EditState& state, std::wstring_view insert) {
     std::wstring converted = WithCase(insert, CaseOf(GetWindowLongW(hwnd, GWL_STYLE)));
     std::size_t accepted = std::min(converted.size(), state.text.Room());
-    if (!(GetWindowLongW(hwnd, GWL_STYLE) & ES_AUTOHSCROLL)) accepted = CountThatFits(hwnd, state, converted, accepted);
+    // A multi-line field without ES_AUTOHSCROLL wraps what does not fit.
+    const bool fitsWidth = !state.lines.multiLine && !(GetWindowLongW(hwnd, GWL_STYLE) & ES_AUTOHSCROLL);
+    if (fitsWidth) accepted = CountThatFits(hwnd, state, converted, accepted);
     bool refused = accepted < converted.size();
     if (refused && !Notify(hwnd, EN_MAXTEXT)) return;
     if (accepted == 0 && (refused || !state.text.HasSelection())) return;
     state.text.ReplaceSelection(std::wstring_view(converted).substr(0, accepted));
+    state.afterWrap = false;
     ShowChange(hwnd, state);
 }
 

@@ -32,14 +32,26 @@ void EditText::MoveCaret(std::size_t to, bool extend) {
     if (!extend) anchor_ = caret_;
 }
 
+std::size_t EditText::Before(std::size_t position) const {
+    if (position == 0) return 0;
+    const bool lineBreak = position >= 2 && text_[position - 2] == L'\r' && text_[position - 1] == L'\n';
+    return position - (lineBreak ? 2 : 1);
+}
+
+std::size_t EditText::After(std::size_t position) const {
+    if (position >= Length()) return Length();
+    const bool lineBreak = text_[position] == L'\r' && position + 1 < Length() && text_[position + 1] == L'\n';
+    return position + (lineBreak ? 2 : 1);
+}
+
 void EditText::StepLeft(bool extend, bool byWord) {
     if (HasSelection() && !extend && !byWord) MoveCaret(SelectionStart(), false);
-    else MoveCaret(byWord ? PreviousWordStart(caret_) : (caret_ > 0 ? caret_ - 1 : 0), extend);
+    else MoveCaret(byWord ? PreviousWordStart(caret_) : Before(caret_), extend);
 }
 
 void EditText::StepRight(bool extend, bool byWord) {
     if (HasSelection() && !extend && !byWord) MoveCaret(SelectionEnd(), false);
-    else MoveCaret(byWord ? NextWordStart(caret_) : caret_ + 1, extend);
+    else MoveCaret(byWord ? NextWordStart(caret_) : After(caret_), extend);
 }
 
 std::size_t EditText::Room() const {
@@ -62,7 +74,7 @@ void EditText::ReplaceSelection(std::wstring_view insert) {
 bool EditText::EraseBackward() {
     if (!HasSelection()) {
         if (caret_ == 0) return false;
-        anchor_ = caret_ - 1;
+        anchor_ = Before(caret_);
     }
     ReplaceSelection({});
     return true;
@@ -71,7 +83,7 @@ bool EditText::EraseBackward() {
 bool EditText::EraseForward() {
     if (!HasSelection()) {
         if (caret_ == Length()) return false;
-        anchor_ = caret_ + 1;
+        anchor_ = After(caret_);
     }
     ReplaceSelection({});
     return true;

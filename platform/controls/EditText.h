@@ -1,9 +1,9 @@
-// The text of a single-line edit field and where the caret and the selection are in it, with
-// the rules for moving and editing them. Knows nothing of windows or drawing.
+// The text of an edit field and where the caret and the selection are in it, with the rules
+// for moving and editing them. Knows nothing of windows, lines on the screen or drawing.
 //
 // Positions are boundaries between characters, 0 to Length(). The selection runs between the
 // anchor (where it began) and the caret (the end that moves); they are equal when nothing is
-// selected.
+// selected. A line break (CR LF) is one step for the moving and erasing keys.
 #pragma once
 
 #include <algorithm>
@@ -63,6 +63,9 @@ public:
 
 private:
     int KindAt(std::size_t index) const;
+    // The position one step before or after `position`, a line break taken whole.
+    std::size_t Before(std::size_t position) const;
+    std::size_t After(std::size_t position) const;
 
     std::wstring text_;
     std::size_t anchor_ = 0;

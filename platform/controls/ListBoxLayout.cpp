@@ -9,12 +9,15 @@ namespace {
 constexpr int kBorder = 1;
 constexpr int kClientEdge = 2;
 
-// A window the window manager framed has a client area smaller than its rectangle.
+// A window the window manager framed has a client area lower than its rectangle by more than
+// the strip a horizontal scroll bar takes.
 bool FramedBySystem(HWND hwnd) {
     RECT window{}, client{};
     GetWindowRect(hwnd, &window);
     GetClientRect(hwnd, &client);
-    return window.bottom - window.top != client.bottom;
+    const int height = window.bottom - window.top;
+    const int bar = HasStyle(hwnd, WS_HSCROLL) ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+    return client.bottom != height && client.bottom != height - bar;
 }
 
 }  // namespace

@@ -301,9 +301,9 @@ TEST_F(ListBoxBarTest, DraggingTheThumbScrollsTheListAsItGoes) {
 }
 
 // Our child windows have no frame of their own: a bordered box draws its border inside its
-// client area, and the bar, which the window manager puts outside the client area, lies to the
-// right of that border rather than inside it as on the platform.
-TEST_F(ListBoxBarTest, ABorderedBoxDrawsItsBorderLeftOfTheBar) {
+// client area, and the bars, which the window manager puts outside the client area, lie beside
+// that border rather than inside it as on the platform.
+TEST_F(ListBoxBarTest, ABorderedBoxDrawsItsBorderBesideItsBars) {
     HWND box = Box(WS_VSCROLL | WS_BORDER, 98, 0, 20);
     RECT client{}, item{};
     GetClientRect(box, &client);
@@ -312,6 +312,15 @@ TEST_F(ListBoxBarTest, ABorderedBoxDrawsItsBorderLeftOfTheBar) {
     EXPECT_EQ(item.right, client.right - 1) << "the items end inside the border";
     EXPECT_EQ(Backend().WindowPixel(box, client.right - 1, 50), platform::look::kBorder);
     EXPECT_TRUE(ThumbRows(box).has_value()) << "the bar is drawn beside it";
+
+    // A horizontal bar's strip is no frame: the border stays, above it.
+    HWND wide = Box(WS_HSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT, 98, 0, 3);
+    GetClientRect(wide, &client);
+    SendMessageW(wide, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(client.bottom, 98 - kBarWidth);
+    EXPECT_EQ(item.left, 1);
+    EXPECT_EQ(Backend().WindowPixel(wide, 0, 40), platform::look::kBorder);
+    EXPECT_EQ(Backend().WindowPixel(wide, 40, client.bottom - 1), platform::look::kBorder);
 }
 
 }  // namespace
