@@ -18,10 +18,18 @@ struct SystemClass {
     UINT style;
     LPCWSTR cursor;
     int windowExtra;
+    // The InitCommonControlsEx flags that register a common control's class; 0 for the classes
+    // every program has from the start.
+    DWORD commonFlags = 0;
 };
 
 // The controls' classes, one line each.
 std::span<const SystemClass> ControlClasses();
+
+// ---- What the controls folder offers the window manager ----
+// Registers the common control classes any of `flags` (ICC_*) names that are not registered yet.
+// A control that makes another common control inside itself asks for its class here first.
+void RegisterCommonClasses(DWORD flags);
 
 // ---- What the window manager offers them ----
 // The program's top-level windows, the top one first.
@@ -30,6 +38,8 @@ std::vector<HWND> TopLevelWindows();
 HWND TopLevelOf(HWND window);
 // The font menus, tooltips and message boxes are written in; shared, never deleted.
 HFONT SystemUiFont();
+// Registers one system class for every program; false when its name is taken already.
+bool RegisterSystemClass(const SystemClass& c);
 
 // ---- The procedures of the classes ----
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

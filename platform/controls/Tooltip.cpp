@@ -195,8 +195,3 @@ LRESULT CALLBACK TooltipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 }  // namespace platform
-
-BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce) {
-    // The common controls are system classes here, always registered.
-    return picce && picce->dwSize == sizeof(INITCOMMONCONTROLSEX);
-}

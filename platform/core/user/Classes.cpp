@@ -53,28 +53,31 @@ ATOM Register(const WNDCLASSW* wc, bool global) {
     return atom;
 }
 
-void RegisterSystemClass(const SystemClass& c) {
-    WNDCLASSW wc{};
-    wc.style = c.style;
-    wc.lpfnWndProc = c.proc;
-    wc.cbWndExtra = c.windowExtra;
-    wc.hCursor = LoadCursorW(nullptr, c.cursor);
-    wc.lpszClassName = c.name;
-    Register(&wc, true);
-}
-
 // The menus' drop-down windows are the window manager's own; the other system classes are the
 // controls'.
 const SystemClass kDropDownClass{L"#32768", menutracking::DropDownProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, 0};
 
 }  // namespace
 
+bool RegisterSystemClass(const SystemClass& c) {
+    for (const auto& cls : State().classes)
+        if (cls->global && Matches(*cls, c.name)) return false;
+    WNDCLASSW wc{};
+    wc.style = c.style;
+    wc.lpfnWndProc = c.proc;
+    wc.cbWndExtra = c.windowExtra;
+    wc.hCursor = LoadCursorW(nullptr, c.cursor);
+    wc.lpszClassName = c.name;
+    return Register(&wc, true) != 0;
+}
+
 void EnsureSystemClasses() {
     PlatformState& state = State();
     if (state.systemClassesRegistered) return;
     state.systemClassesRegistered = true;
     RegisterSystemClass(kDropDownClass);
-    for (const SystemClass& c : ControlClasses()) RegisterSystemClass(c);
+    for (const SystemClass& c : ControlClasses())
+        if (!c.commonFlags) RegisterSystemClass(c);
 }
 
 std::vector<HWND> TopLevelWindows() { return State().topLevels; }
