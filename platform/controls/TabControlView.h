@@ -1,4 +1,4 @@
-// What part of a tab control's tabs is shown, and in which order: rows of TCS_MULTILINE tabs
+// Which of a tab control's tabs are shown, and in which order: rows of TCS_MULTILINE tabs
 // reordered so the selected tab's row touches the page, and a single line wider than the control
 // scrolled a tab at a time by the platform's arrow pair (an up-down control made inside it).
 #pragma once

@@ -101,11 +101,15 @@ TEST_F(TabControlTest, ADoubleClickIsTwoClicksAndTheRightButtonClicksToo) {
     Click(70, 10);
     Click(70, 10);
     EXPECT_EQ(Heard(), (Lines{"SELCHANGING 0/0", "SELCHANGE 1/1", "CLICK 1/1", "CLICK 1/1"}));
-    Heard().clear();
-    Backend().MouseDown(panel_, kAt.x + 120, kAt.y + 10, platform::MouseButton::Right);
-    Backend().MouseUp(panel_, kAt.x + 120, kAt.y + 10, platform::MouseButton::Right);
-    Backend().PumpUntilIdle();
-    EXPECT_EQ(Heard(), (Lines{"RCLICK 1/1"})) << "told, not selected";
+    SetFocus(panel_);
+    for (POINT at : {POINT{120, 10}, POINT{250, 10}}) {
+        Heard().clear();
+        Backend().MouseDown(panel_, kAt.x + at.x, kAt.y + at.y, platform::MouseButton::Right);
+        Backend().MouseUp(panel_, kAt.x + at.x, kAt.y + at.y, platform::MouseButton::Right);
+        Backend().PumpUntilIdle();
+        EXPECT_EQ(Heard(), at.x == 120 ? Lines{"RCLICK 1/1"} : Lines{}) << "told over a tab only, never selected";
+        EXPECT_EQ(GetFocus(), panel_) << "the right button takes no focus";
+    }
 }
 
 // ---- Keys ----
