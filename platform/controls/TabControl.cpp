@@ -77,10 +77,9 @@ LRESULT SetMinTabWidth(HWND hwnd, State& state, LPARAM width) {
     return old;
 }
 
-LRESULT SetPadding(HWND hwnd, State& state, LPARAM padding) {
-    state.hPadding = LOWORD(padding);
-    state.vPadding = HIWORD(padding);
-    Relayout(hwnd, state);
+LRESULT SetPadding(State& state, LPARAM padding) {
+    state.givenHPadding = LOWORD(padding);
+    state.givenVPadding = HIWORD(padding);
     return 0;
 }
 
@@ -97,7 +96,7 @@ LRESULT OnSizeMessage(HWND hwnd, State& state, UINT message, WPARAM wParam, LPAR
     case TCM_HITTEST: return HitTestMessage(hwnd, state, lParam);
     case TCM_ADJUSTRECT: return AdjustRectMessage(hwnd, state, wParam, lParam);
     case TCM_SETITEMSIZE: return SetItemSize(hwnd, state, lParam);
-    case TCM_SETPADDING: return SetPadding(hwnd, state, lParam);
+    case TCM_SETPADDING: return SetPadding(state, lParam);
     case TCM_GETROWCOUNT: return LayOut(hwnd, state).rows;
     case TCM_SETMINTABWIDTH: return SetMinTabWidth(hwnd, state, lParam);
     case WM_SETFONT: return SetFont(hwnd, state, wParam, lParam);

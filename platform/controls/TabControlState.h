@@ -26,8 +26,12 @@ struct State {
     int fixedWidth = 0;   // TCS_FIXEDWIDTH's tab width
     int givenHeight = 0;  // 0: the font decides
     int minWidth = -1;    // negative: the default, which follows the padding
+    // The padding the tabs are laid out with, and the one TCM_SETPADDING gave, which the
+    // platform takes up only the next time it lays the tabs out (a new tab, size, font, ...).
     int hPadding = 6;
     int vPadding = 3;
+    int givenHPadding = 6;
+    int givenVPadding = 3;
     // The screen row each row of tabs is shown on, row 0 being the one of the first tabs. The
     // selected tab's row is moved next to the page, so the order depends on what was selected.
     std::vector<int> rowSlots;

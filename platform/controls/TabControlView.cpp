@@ -80,6 +80,8 @@ void ScrollToSelection(State& state, const Layout& layout) {
 }  // namespace
 
 void Relayout(HWND hwnd, State& state) {
+    state.hPadding = state.givenHPadding;
+    state.vPadding = state.givenVPadding;
     const Layout layout = LayOut(hwnd, state);
     state.rowSlots.resize(static_cast<std::size_t>(layout.rows));
     std::iota(state.rowSlots.begin(), state.rowSlots.end(), 0);

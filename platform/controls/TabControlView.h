@@ -8,8 +8,8 @@
 
 namespace platform::tabcontrol {
 
-// After the tabs, sizes, font or style changed: the rows back in their own order with the
-// selected one moved to the page, the arrow pair shown, placed and ranged or hidden, and the
+// After the tabs, sizes, font or style changed: the padding last given taken up, the rows back
+// in their own order with the selected one moved to the page, the arrow pair shown, placed and ranged or hidden, and the
 // whole control painted again.
 void Relayout(HWND hwnd, State& state);
 // After the selection moved: its row moved to the page, or the line scrolled to show it.

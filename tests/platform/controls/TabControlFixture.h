@@ -23,6 +23,7 @@ struct Panel {
     std::vector<std::string> heard;
     std::vector<bool> focused;  // whether the control had the focus as each was heard
     UINT keyFlags = 0;          // the last TCN_KEYDOWN's flags
+    std::vector<UINT> passedOn; // notifications of the control's own children, passed on by it
     LRESULT refuse = 0;             // the answer to TCN_SELCHANGING
     std::optional<UINT> destroyOn;  // the parent destroys the control on hearing this code
 };
@@ -62,7 +63,10 @@ inline LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     Panel& panel = ThePanel();
     if (message != WM_NOTIFY || !panel.tab) return DefWindowProcW(hwnd, message, wParam, lParam);
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->hwndFrom != panel.tab) return 0;
+    if (header->hwndFrom != panel.tab) {
+        panel.passedOn.push_back(header->code);
+        return 0;
+    }
     EXPECT_EQ(header->idFrom, static_cast<UINT_PTR>(kId));
     EXPECT_EQ(wParam, static_cast<WPARAM>(kId));
     panel.heard.push_back(Describe(*header));

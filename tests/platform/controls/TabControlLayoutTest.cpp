@@ -213,6 +213,7 @@ TEST_F(TabControlTest, PressingTheArrowsScrollsTheTabs) {
     EXPECT_EQ(Rects(Tab()), "{0, 0, 0, 24}*, {2, 0, 56, 24}, {59, 0, 113, 24}, {116, 0, 170, 24}, "
                             "{173, 0, 227, 24}*, {230, 0, 284, 24}*");
     EXPECT_EQ(Sel(Tab()), 0) << "scrolling selects nothing";
+    EXPECT_EQ(ThePanel().passedOn, std::vector<UINT>{UDN_DELTAPOS}) << "the arrows' notice reaches the parent";
 }
 
 }  // namespace

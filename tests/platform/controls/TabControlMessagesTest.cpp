@@ -3,6 +3,7 @@
 // and TCM_HITTEST; and handles that are null or gone. Every expected value was printed by the
 // platform's own tab control (comctl32 under Wine) for the same calls, except where a test says
 // otherwise.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -218,8 +219,6 @@ TEST_F(TabControlTest, ThePressedMarkFollowsTheSelectionHoweverItMoves) {
 
 // ---- Sizes ----
 
-// The platform keeps a new padding until something else lays the tabs out again; here it
-// counts at once.
 TEST_F(TabControlTest, SizeMessagesAnswerTheOldValuesAndResizeTheTabs) {
     struct Case {
         const char* name;
@@ -241,8 +240,9 @@ TEST_F(TabControlTest, SizeMessagesAnswerTheOldValuesAndResizeTheTabs) {
          "{2, 2, 2, 23}, {2, 2, 2, 23}"},
         {"the default minimum reads 54", 0, TCM_SETMINTABWIDTH, 100, 54, "{2, 2, 102, 23}, {102, 2, 202, 23}"},
         {"a given minimum reads as given", 0, TCM_SETMINTABWIDTH, 30, 100, "{2, 2, 32, 23}, {32, 2, 62, 23}"},
-        {"", 0, TCM_SETMINTABWIDTH, -1, 30, "{2, 2, 56, 23}, {56, 2, 110, 23}"},
-        {"the minimum follows the padding", 0, TCM_SETPADDING, MAKELPARAM(10, 5), 0,
+        {"a padding waits for the tabs to be laid out again", 0, TCM_SETPADDING, MAKELPARAM(10, 5), 0,
+         "{2, 2, 32, 23}, {32, 2, 62, 23}"},
+        {"which a new minimum does; the minimum follows the padding", 0, TCM_SETMINTABWIDTH, -1, 30,
          "{2, 2, 64, 25}, {64, 2, 126, 25}"},
         {"a default minimum reads 54 whatever the padding", 0, TCM_SETMINTABWIDTH, -1, 54,
          "{2, 2, 64, 25}, {64, 2, 126, 25}"},
@@ -252,6 +252,39 @@ TEST_F(TabControlTest, SizeMessagesAnswerTheOldValuesAndResizeTheTabs) {
         SCOPED_TRACE(c.name);
         if (c.style != made) Make(c.style, 2), made = c.style;
         EXPECT_EQ(Send(c.message, 0, c.lParam), c.result);
+        EXPECT_EQ(Rects(Tab()), c.rects);
+    }
+}
+
+TEST_F(TabControlTest, AGivenPaddingCountsFromTheNextLayoutOn) {
+    struct Case {
+        const char* name;
+        LPARAM padding;
+        std::function<void()> layOut;
+        const char* rects;
+    };
+    const Case cases[] = {
+        {"a selection lays nothing out", MAKELPARAM(0, 0), [] { Send(TCM_SETCURSEL, 1); },
+         "{2, 2, 56, 23}, {56, 2, 110, 23}"},
+        {"a new size does", MAKELPARAM(0, 0), [] { Send(WM_SIZE, 0, MAKELPARAM(300, 200)); },
+         "{2, 2, 44, 20}, {44, 2, 86, 20}"},
+        {"a deleted tab", MAKELPARAM(3, 3), [] { Insert(Tab(), 2, L"C"), Send(TCM_DELETEITEM, 2); },
+         "{2, 2, 50, 23}, {50, 2, 98, 23}"},
+        {"a changed tab, even its value", MAKELPARAM(6, 3), [] {
+             TCITEMW item{};
+             item.mask = TCIF_PARAM;
+             Send(TCM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+         }, "{2, 2, 56, 23}, {56, 2, 110, 23}"},
+        {"a new item size", MAKELPARAM(0, 3), [] { Send(TCM_SETITEMSIZE); }, "{2, 2, 44, 23}, {44, 2, 86, 23}"},
+        {"a new font", MAKELPARAM(6, 3), [] { Send(WM_SETFONT); }, "{2, 2, 56, 23}, {56, 2, 110, 23}"},
+    };
+    Make(0, 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = Rects(Tab());
+        EXPECT_EQ(Send(TCM_SETPADDING, 0, c.padding), 0);
+        EXPECT_EQ(Rects(Tab()), before);
+        c.layOut();
         EXPECT_EQ(Rects(Tab()), c.rects);
     }
 }
