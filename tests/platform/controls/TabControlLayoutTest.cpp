@@ -197,6 +197,10 @@ TEST_F(TabControlTest, TheArrowsHideWhenTheTabsFitAndComeBackWhenTheyDoNot) {
     SetWindowPos(Tab(), nullptr, 0, 0, 150, 200, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_TRUE(IsWindowVisible(arrows));
     EXPECT_EQ(Arrows(Tab()), arrows) << "the same pair";
+    EXPECT_EQ(Rects(Tab()), "{0, 0, 0, 21}*, {0, 0, 0, 21}*, {0, 0, 0, 21}*, {0, 0, 0, 21}*, {2, 2, 56, 23}, "
+                            "{56, 2, 110, 23}")
+        << "scrolled to the selection again";
+    EXPECT_EQ(ArrowsPos(Tab()), 4);
     Make(TCS_MULTILINE, 8, 100);
     EXPECT_EQ(Arrows(Tab()), nullptr) << "rows never scroll";
 }
