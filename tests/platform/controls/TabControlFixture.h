@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -84,9 +85,10 @@ inline std::string Rects(HWND tab) {
     for (int i = 0; i < count; ++i) {
         RECT r{-9, -9, -9, -9};
         const LRESULT shown = SendMessageW(tab, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
-        if (i) text += ", ";
-        text += "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
-                std::to_string(r.bottom) + "}" + (shown ? "" : "*");
+        std::ostringstream one;
+        one << (i ? ", " : "") << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}"
+            << (shown ? "" : "*");
+        text += one.str();
     }
     return text;
 }
