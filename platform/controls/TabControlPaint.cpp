@@ -1,9 +1,9 @@
 // Drawing a tab control in the platform's classic look: tabs with raised 3D edges standing on
 // the page's raised border, the selected one two pixels larger on each side and open at the
-// bottom so it joins the page; buttons (TCS_BUTTONS) raised, the selected ones sunken, flat
-// buttons (TCS_FLATBUTTONS) bare with a groove between them. The text in the control's font,
-// grey when the control is disabled, and a focus rectangle in the focused tab while the control
-// has the focus.
+// bottom so it joins the page; buttons (TCS_BUTTONS) raised, the selected ones sunken on a
+// checkered face, flat buttons (TCS_FLATBUTTONS) bare with a groove between them. The text in
+// the control's font, grey when the control is disabled, and a focus rectangle in the focused
+// tab while the control has the focus.
 #include "controls/Look.h"
 #include "controls/TabControlLayout.h"
 #include "controls/TabControlState.h"
@@ -53,10 +53,18 @@ void DrawTab(const Painter& p, const RECT& r, bool highlighted) {
     look::Fill(p.dc, {r.right - 2, r.top + 1, r.right - 1, r.top + 2}, Sys(COLOR_3DDKSHADOW));
 }
 
+// A pressed button's face: the face and the highlight in a checkerboard, as the platform's.
+void DitherFace(const Painter& p, const RECT& r) {
+    look::Fill(p.dc, r, Sys(COLOR_BTNFACE));
+    const COLORREF light = Sys(COLOR_BTNHIGHLIGHT);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left + ((r.left + y + 1) & 1); x < r.right; x += 2) SetPixel(p.dc, x, y, light);
+}
+
 void DrawButton(const Painter& p, int index, const RECT& r) {
     const bool flat = (StyleOf(p.hwnd) & TCS_FLATBUTTONS) != 0;
     if (Pressed(p, index)) {
-        look::Fill(p.dc, r, Sys(COLOR_3DLIGHT));
+        DitherFace(p, r);
         look::SunkenEdge(p.dc, r);
         return;
     }

@@ -18,7 +18,7 @@ void SetPressed(State& state, int index, bool pressed) {
     flags = pressed ? flags | TCIS_BUTTONPRESSED : flags & ~static_cast<DWORD>(TCIS_BUTTONPRESSED);
 }
 
-// The selection asked for, once the parent agreed; false when it refused or destroyed the control.
+// Whether the parent lets the selection move: not when it refuses, nor when it destroys the control.
 bool ParentAgrees(HWND hwnd) {
     bool alive = true;
     const LRESULT refused = Notify(hwnd, TCN_SELCHANGING, &alive);

@@ -1,7 +1,8 @@
 // How the tab control looks, in the platform's classic 3D style: the page's raised border, the
 // tabs' edges, the selected tab larger and open into the page, buttons raised or sunk, flat
 // buttons bare with a groove between them, the text grey when disabled, and the focus rectangle.
-// Read back pixel by pixel; every drawing object is given back (the fixture counts them).
+// Read back pixel by pixel, where the edges lie as the platform's classic (unthemed) drawing puts
+// them under Wine; every drawing object is given back (the fixture counts them).
 #include "TabControlFixture.h"
 
 namespace {
@@ -47,6 +48,10 @@ TEST_F(TabControlLookTest, ThePageHasARaisedBorderThatTheSelectedTabOpens) {
         {"the selected tab's top, two pixels higher", {20, 0}, COLOR_BTNHIGHLIGHT},
         {"the selected tab's left, two pixels out", {0, 12}, COLOR_BTNHIGHLIGHT},
         {"the selected tab's right, two pixels out", {57, 12}, COLOR_3DDKSHADOW},
+        {"the selected tab's top left corner cut", {0, 1}, COLOR_BTNFACE},
+        {"by a lit diagonal pixel", {1, 1}, COLOR_BTNHIGHLIGHT},
+        {"its top right corner cut", {57, 1}, COLOR_BTNFACE},
+        {"by a dark diagonal pixel", {56, 1}, COLOR_3DDKSHADOW},
         {"above a tab at rest", {80, 1}, COLOR_BTNFACE},
         {"a tab at rest's top", {80, 2}, COLOR_BTNHIGHLIGHT},
         {"the cut corner of the next", {110, 2}, COLOR_BTNFACE},
@@ -79,7 +84,8 @@ TEST_F(TabControlLookTest, ButtonsShowTheFocusOnTheFocusedButtonNotTheSelectedOn
     Send(TCM_SETCURFOCUS, 2);
     SetFocus(Tab());
     const RECT onSelected{10, 3, 50, 4}, onFocused{125, 3, 165, 4};
-    EXPECT_EQ(CountIn(onSelected, Sys(COLOR_3DLIGHT)), 40) << "the pressed button's face, untouched";
+    EXPECT_EQ(CountIn(onSelected, Sys(COLOR_BTNHIGHLIGHT)), 20) << "the pressed button's checkered face, untouched";
+    EXPECT_EQ(CountIn(onSelected, Sys(COLOR_BTNFACE)), 20);
     EXPECT_LT(CountIn(onFocused, Sys(COLOR_BTNFACE)), 30);
 }
 
@@ -94,6 +100,8 @@ TEST_F(TabControlLookTest, ButtonsAreRaisedOrSunkAndFlatOnesAreBareWithGrooves) 
     const Probe probes[] = {
         {"the selected button sunk", TCS_BUTTONS, {2, 10}, COLOR_3DDKSHADOW},
         {"its bottom lit", TCS_BUTTONS, {20, 23}, COLOR_BTNHIGHLIGHT},
+        {"its face checkered", TCS_BUTTONS, {5, 4}, COLOR_BTNHIGHLIGHT},
+        {"its face checkered, between", TCS_BUTTONS, {6, 4}, COLOR_BTNFACE},
         {"a button at rest raised", TCS_BUTTONS, {59, 10}, COLOR_BTNHIGHLIGHT},
         {"its bottom dark", TCS_BUTTONS, {80, 23}, COLOR_3DDKSHADOW},
         {"no page border", TCS_BUTTONS, {0, 80}, COLOR_BTNFACE},
