@@ -11,16 +11,19 @@ TabControl::TabControl(GUIElement* parentForm) : Child(parentForm) {
 }
 
 // The pages are the tab control's own children, so that Tab finds the controls on the page
-// shown (a control parent) and the tabs never paint over a page (they clip their children).
+// shown (a control parent). The tabs do not clip their children: each time they are drawn
+// again the page is drawn again over them.
 void TabControl::Create() {
     if (window_) return;
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES};
     InitCommonControlsEx(&classes);
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    if (tabWidth > 0) style |= TCS_FIXEDWIDTH;
     if (!enabled) style |= WS_DISABLED;
     CreateControl(WC_TABCONTROLW, WS_EX_CONTROLPARENT, style);
     ApplyTooltipAndFont();
     if (!window_) return;
+    if (tabWidth > 0) SendMessageW(window_, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth, 0));
     for (int i = 0; i < TabCount(); ++i) InsertTab(i);
     if (selected_ != kNone) SendMessageW(window_, TCM_SETCURSEL, static_cast<WPARAM>(selected_), 0);
     for (Tab& tab : tabs_) CreatePage(*tab.page);

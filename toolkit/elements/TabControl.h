@@ -44,6 +44,8 @@ public:
 
     LRESULT OnControlNotify(NMHDR& header) override;
 
+    // Every tab this wide when above 0; otherwise each as wide as its caption needs.
+    int tabWidth = 0;
     QueryCallback selectionChangingCallback = nullptr;
     EventCallback selectionChangedCallback = nullptr;
 
