@@ -34,6 +34,18 @@ void PressArrow(HWND hwnd, State& state, Press which) {
     Navigate(hwnd, which == Press::Next ? 1 : -1);
 }
 
+// With MCS_MULTISELECT the pressed day becomes the selection at once, told as a change; the
+// release then tells the choice.
+void PressDay(HWND hwnd, State& state, const SYSTEMTIME& day) {
+    state.press = Press::Day;
+    state.pressedDay = day;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    const SYSTEMTIME before = state.selStart;
+    const bool wasRange = dates::CompareDates(state.selStart, state.selEnd) != 0;
+    if (!HasStyle(hwnd, MCS_MULTISELECT) || !SelectDay(hwnd, state, day)) return;
+    if (wasRange || dates::CompareDates(before, day) != 0) NotifySelChange(hwnd);
+}
+
 // A day is chosen at the release, where the pointer is then: a change is told only when the
 // day differs from the one selected, the choice always.
 void ChooseDay(HWND hwnd, POINT at) {
@@ -79,9 +91,7 @@ void OnButtonDown(HWND hwnd, POINT at) {
     } else if (hit.what == MCHT_TODAYLINK) {
         ChooseToday(hwnd, *state);
     } else if (IsDate(hit.what)) {
-        state->press = Press::Day;
-        state->pressedDay = hit.date;
-        InvalidateRect(hwnd, nullptr, FALSE);
+        PressDay(hwnd, *state, hit.date);
     }
 }
 

@@ -52,7 +52,7 @@ LRESULT GetRange(const State& state, SYSTEMTIME* out) {
     return state.rangeFlags;
 }
 
-// An end given with an impossible time of day takes today's time.
+// An end given with an impossible time of day takes today's hour, minute and second.
 SYSTEMTIME RangeEnd(const State& state, const SYSTEMTIME& given) {
     if (dates::IsValidTime(given)) return given;
     SYSTEMTIME end = given;
@@ -60,7 +60,6 @@ SYSTEMTIME RangeEnd(const State& state, const SYSTEMTIME& given) {
     end.wHour = today.wHour;
     end.wMinute = today.wMinute;
     end.wSecond = today.wSecond;
-    end.wMilliseconds = today.wMilliseconds;
     return end;
 }
 

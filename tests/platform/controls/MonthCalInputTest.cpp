@@ -226,6 +226,34 @@ TEST_F(MonthCalInputTest, AParentThatDestroysTheCalendarWhileToldStopsTheRest) {
     Backend().RunFor(1000);
 }
 
+TEST_F(MonthCalInputTest, AMultipleSelectionTakesThePressedDayAtOnce) {
+    ASSERT_TRUE(Make(MCS_MULTISELECT));
+    const SYSTEMTIME range[2] = {Date(2024, 6, 12), Date(2024, 6, 14)};
+    ASSERT_TRUE(Send(MCM_SETSELRANGE, 0, range));
+    Down(DayAt(Date(2024, 6, 20)));
+    ASSERT_EQ(Codes(), (std::vector<UINT>{kChange}));
+    EXPECT_TRUE(SameDay(heard[0].start, Date(2024, 6, 20)));
+    EXPECT_TRUE(SameDay(heard[0].end, Date(2024, 6, 20)));
+    Up(DayAt(Date(2024, 6, 20)));
+    EXPECT_EQ(Codes(), (std::vector<UINT>{kChange, kReleased, kSelect}));
+}
+
+TEST_F(MonthCalInputTest, APopUpCalendarTellsItsOwner) {
+    // How a date picker's drop-down holds one: a pop-up owned by the picker, with no id.
+    calendar = CreateWindowExW(0, MONTHCAL_CLASSW, L"", WS_POPUP | WS_VISIBLE, kAt.x, kAt.y, 300, 250, panel_, nullptr,
+                               nullptr, nullptr);
+    ASSERT_TRUE(calendar);
+    ASSERT_TRUE(Select(Date(2024, 6, 15)));
+    const POINT day = DayAt(Date(2024, 6, 12));
+    Backend().MouseDown(calendar, day.x, day.y);
+    Backend().MouseUp(calendar, day.x, day.y);
+    Backend().PumpUntilIdle();
+    ASSERT_EQ(Codes(), (std::vector<UINT>{kReleased, kChange, kSelect}));
+    EXPECT_EQ(heard[2].idFrom, 0u);
+    EXPECT_EQ(heard[2].from, calendar);
+    EXPECT_TRUE(SameDay(heard[2].start, Date(2024, 6, 12)));
+}
+
 struct KeyCase {
     UINT key;
     bool control;

@@ -171,6 +171,20 @@ TEST_F(MonthCalTest, EachSetRangeReplacesTheWholeRange) {
     EXPECT_EQ(Send(MCM_GETRANGE, 0, 0), 0);
 }
 
+TEST_F(MonthCalTest, ARangeEndWithAnImpossibleTimeTakesTodaysTime) {
+    ASSERT_TRUE(Make());
+    SYSTEMTIME given[2] = {Date(2024, 6, 12, 30), Date(2024, 6, 20, 5, 70)};
+    given[0].wMilliseconds = 7;
+    ASSERT_TRUE(Send(MCM_SETRANGE, GDTR_MIN | GDTR_MAX, given));
+    SYSTEMTIME range[2]{};
+    Send(MCM_GETRANGE, 0, range);
+    for (const SYSTEMTIME& end : range) {
+        EXPECT_EQ(end.wHour, 11) << Show(end);
+        EXPECT_EQ(end.wMinute, 30);
+    }
+    EXPECT_EQ(range[0].wMilliseconds, 7) << "only the hour, minute and second are taken";
+}
+
 TEST_F(MonthCalTest, TheRangeLimitsWhatCanBeSelectedToTheTimeOfDayButMovesNothing) {
     ASSERT_TRUE(Make());
     ASSERT_TRUE(Select(Date(2024, 7, 15)));
