@@ -29,7 +29,6 @@ struct State {
     HWND notify = nullptr;  // the parent (or owner) named at creation, who hears the notifications
     Press press = Press::None;
     SYSTEMTIME pressedDay{};  // while a day is held: the one under the pointer
-    bool pressedOnDay = false;
 };
 
 // Null once the window is gone (or before WM_NCCREATE made the state).
