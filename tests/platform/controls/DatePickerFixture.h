@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstdlib>
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -79,6 +80,24 @@ inline std::string TextOf(HWND window) {
     return std::string(wide.begin(), wide.end());
 }
 
+// The pickers here read the user's locale: English (US) unless a test asks for another, the
+// environment's own put back afterwards.
+class LocaleChoice {
+public:
+    LocaleChoice() {
+        if (const char* old = std::getenv("LC_ALL")) saved_ = old;
+        Choose("en_US.UTF-8");
+    }
+    ~LocaleChoice() {
+        if (saved_) setenv("LC_ALL", saved_->c_str(), 1);
+        else unsetenv("LC_ALL");
+    }
+    void Choose(const char* name) { setenv("LC_ALL", name, 1); }
+
+private:
+    std::optional<std::string> saved_;
+};
+
 class DatePickerTest : public HeadlessTest {
 protected:
     platform::HeadlessOptions Options() const override {
@@ -148,6 +167,7 @@ protected:
     }
 
     HWND panel_ = nullptr;
+    LocaleChoice locale_;
 
 private:
     std::optional<ScreenshotOnFailure> screenshot_;

@@ -191,6 +191,32 @@ TEST_F(DatePickerKeysTest, SpaceTogglesTheCheckBoxAndAnUncheckedPickerTakesNoKey
     EXPECT_EQ(DateOf(picker), "none");
 }
 
+// The Italian short date, d/M/yyyy, begins with the day.
+TEST_F(DatePickerKeysTest, TheFieldsFollowTheLocalesOrder) {
+    locale_.Choose("it_IT.UTF-8");
+    Check(0, {
+        {"5", Time(2024, 1, 31, 10, 20, 30), "2024-01-05 10:20:30"},
+        {"RU", Time(2024, 1, 31, 10, 20, 30), "2024-02-29 10:20:30"},
+    });
+}
+
+// With DTS_UPDOWN the up-down control's arrows step the selected field as Up and Down do.
+TEST_F(DatePickerKeysTest, TheUpDownControlStepsTheSelectedField) {
+    HWND picker = Picker(DTS_UPDOWN, Time(2024, 1, 31, 10, 20, 30));
+    SetFocus(picker);
+    Keys("R");
+    Told();
+    HWND updown = GetWindow(picker, GW_CHILD);
+    ASSERT_NE(updown, nullptr);
+    Backend().Click(updown, 8, 4);
+    Backend().PumpUntilIdle();
+    EXPECT_EQ(DateOf(picker), "2024-01-01 10:20:30");
+    Backend().Click(updown, 8, 16);
+    Backend().Click(updown, 8, 16);
+    EXPECT_EQ(Told(), (std::vector<std::string>{"CHANGE 0 2024-01-01 10:20:30", "CHANGE 0 2024-01-31 10:20:30",
+                                                "CHANGE 0 2024-01-30 10:20:30"}));
+}
+
 TEST_F(DatePickerKeysTest, ADisabledPickerTakesNoKeys) {
     HWND picker = Picker(0, Time(2024, 1, 31));
     SetFocus(picker);

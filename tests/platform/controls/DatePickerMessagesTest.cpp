@@ -160,6 +160,24 @@ TEST_F(DatePickerTest, EachFormatStyleShowsTheLocalesPicture) {
     }
 }
 
+// The locale's pictures and names, as GetLocaleInfoW gives them for Italian.
+TEST_F(DatePickerTest, AnItalianUserSeesItalianPictures) {
+    locale_.Choose("it_IT.UTF-8");
+    const StyleCase cases[] = {
+        {DTS_SHORTDATEFORMAT, "9/2/2024"},
+        {DTS_TIMEFORMAT, "13:05:07"},
+    };
+    for (const StyleCase& c : cases) {
+        HWND picker = Picker(c.style, Time(2024, 2, 9, 13, 5, 7));
+        EXPECT_EQ(TextOf(picker), c.text) << std::hex << c.style;
+        DestroyWindow(picker);
+    }
+    HWND picker = Picker(DTS_LONGDATEFORMAT, Time(2024, 2, 9, 13, 5, 7));
+    wchar_t text[64] = {};
+    GetWindowTextW(picker, text, 64);
+    EXPECT_STREQ(text, L"venerd\u00ec 9 febbraio 2024");
+}
+
 struct PictureCase {
     const wchar_t* picture;
     const char* text;
