@@ -152,7 +152,6 @@ LRESULT OnInput(HWND hwnd, State& state, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: OnButtonDown(hwnd, PointOf(lParam)); return 0;
-    case WM_LBUTTONUP: OnButtonUp(hwnd); return 0;
     case WM_KEYDOWN: OnKeyDown(hwnd, wParam); return 0;
     case WM_SYSKEYDOWN:
         if ((lParam & (1 << 29)) && OnSysKeyDown(hwnd, wParam)) return 0;
@@ -164,11 +163,8 @@ LRESULT OnInput(HWND hwnd, State& state, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-void OnEnable(HWND hwnd, State& state, bool enabled) {
-    if (!enabled) {
-        state.buttonPressed = false;
-        CloseCalendar(hwnd);
-    }
+void OnEnable(HWND hwnd, bool enabled) {
+    if (!enabled) CloseCalendar(hwnd);
     if (State* alive = StateOf(hwnd); alive && alive->updown) EnableWindow(alive->updown, enabled);
     Redraw(hwnd);
 }
@@ -199,7 +195,7 @@ LRESULT CALLBACK DatePickerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_NCDESTROY: OnNcDestroy(hwnd); return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_PAINT: Paint(hwnd, *state); return 0;
     case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
-    case WM_ENABLE: OnEnable(hwnd, *state, wParam != 0); return 0;
+    case WM_ENABLE: OnEnable(hwnd, wParam != 0); return 0;
     case WM_SIZE: PlaceUpDown(hwnd, *state); Redraw(hwnd); return 0;
     case WM_STYLECHANGED: ReadPicture(hwnd, *state); return 0;
     default: return OnInput(hwnd, *state, message, wParam, lParam);

@@ -76,7 +76,7 @@ HWND MakeCalendar(HWND hwnd, State& state) {
     const Range range = RangeOf(state);
     SYSTEMTIME limits[2] = {range.min, range.max};
     SendMessageW(calendar, MCM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(limits));
-    SYSTEMTIME shown = state.checked ? state.date : WithWeekday(state.date);
+    SYSTEMTIME shown = state.date;
     SendMessageW(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&shown));
     SetPropW(calendar, kPickerProperty, hwnd);
     const LONG_PTR own = SetWindowLongPtrW(calendar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CalendarHook));

@@ -26,7 +26,8 @@ bool ApplyTyped(HWND hwnd, State& state) {
         state.typed.clear();
         return true;
     }
-    const int value = std::stoi(state.typed);
+    int value = 0;
+    for (wchar_t digit : state.typed) value = value * 10 + (digit - L'0');
     state.typed.clear();
     Redraw(hwnd);
     const auto changed = WithTypedValue(state.date, *field, value, RangeOf(state));
@@ -72,20 +73,12 @@ void OnButtonDown(HWND hwnd, POINT at) {
     const Layout layout = LayoutOf(hwnd);
     if ((StyleOf(hwnd) & DTS_SHOWNONE) && PtIn(layout.check, at)) return ToggleChecked(hwnd, *state);
     if (!HasUpDown(StyleOf(hwnd)) && PtIn(layout.button, at)) {
-        if (ClosedByThisClick(hwnd)) return;
-        state->buttonPressed = true;
-        return OpenCalendar(hwnd);
+        if (!ClosedByThisClick(hwnd)) OpenCalendar(hwnd);
+        return;
     }
     if (!state->checked) return;
     const int field = FieldAt(hwnd, *state, at);
     if (field >= 0) Select(hwnd, *state, field);
-}
-
-void OnButtonUp(HWND hwnd) {
-    State* state = StateOf(hwnd);
-    if (!state || !state->buttonPressed) return;
-    state->buttonPressed = false;
-    Redraw(hwnd);
 }
 
 void OnKeyDown(HWND hwnd, WPARAM key) {

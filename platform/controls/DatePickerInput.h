@@ -9,7 +9,6 @@
 namespace platform::datepick {
 
 void OnButtonDown(HWND hwnd, POINT at);
-void OnButtonUp(HWND hwnd);
 void OnKeyDown(HWND hwnd, WPARAM key);
 // Alt+Down or Alt+Up drops the calendar; false for a system key the picker leaves alone.
 bool OnSysKeyDown(HWND hwnd, WPARAM key);

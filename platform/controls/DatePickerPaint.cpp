@@ -1,7 +1,7 @@
 // A date picker is a sunken white field holding the date's text, the selected field in the
 // selection colours while the picker has the focus; the drop-down button at the right shows an
 // arrow as a combo box's does (the up-down control, a window of its own, takes that room with
-// DTS_UPDOWN). DTS_SHOWNONE's check box comes first, and while it is unchecked the text is grey.
+// DTS_UPDOWN), pressed while the calendar is down. DTS_SHOWNONE's check box comes first, and while it is unchecked the text is grey.
 // A disabled picker is grey all over.
 #include "controls/ButtonMarks.h"
 #include "controls/DatePickerLayout.h"
@@ -80,7 +80,7 @@ void Paint(HWND hwnd, const State& state) {
     DrawEdge(dc, client, enabled, state.focused);
     if (StyleOf(hwnd) & DTS_SHOWNONE) DrawCheck(dc, layout.check, enabled, state.checked);
     DrawFields(hwnd, dc, state, layout);
-    if (!HasUpDown(StyleOf(hwnd))) DrawButton(dc, layout.button, enabled, state.buttonPressed || state.calendar);
+    if (!HasUpDown(StyleOf(hwnd))) DrawButton(dc, layout.button, enabled, state.calendar != nullptr);
     SelectObject(dc, oldFont);
     EndPaint(hwnd, &ps);
 }

@@ -25,7 +25,6 @@ struct State {
     std::wstring typed;   // digits typed into the selected field, not applied yet
     HFONT font = nullptr;
     bool focused = false;
-    bool buttonPressed = false;
     HWND updown = nullptr;
     HWND calendar = nullptr;
     // The input message that closed the calendar, so the same click on the button does not
