@@ -94,6 +94,11 @@ LRESULT SetRange(State& state, WPARAM flags, const SYSTEMTIME* limits) {
     state.rangeFlags = static_cast<DWORD>(flags);
     for (int i = 0; i < 2; ++i) state.limits[i] = (flags & (i ? GDTR_MAX : GDTR_MIN)) ? limits[i] : SYSTEMTIME{};
     if (flags == (GDTR_MIN | GDTR_MAX) && Compare(state.limits[0], state.limits[1]) > 0) std::swap(state.limits[0], state.limits[1]);
+    if (state.calendar) {
+        const Range range = RangeOf(state);
+        SYSTEMTIME bounds[2] = {range.min, range.max};
+        SendMessageW(state.calendar, MCM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(bounds));
+    }
     return TRUE;
 }
 

@@ -203,7 +203,8 @@ TEST_F(DatePickerDropDownTest, ThePickerGoingTakesItsCalendarWithIt) {
     EXPECT_EQ(calendar.window, nullptr);
 }
 
-// The range set reaches the calendar, and a day chosen outside it is brought inside.
+// The range reaches the calendar, when it drops and while it is down, and a day chosen
+// outside it is brought inside.
 TEST_F(DatePickerDropDownTest, TheRangeReachesTheCalendar) {
     HWND picker = Picker(0, Time(2024, 1, 31, 10, 20, 30));
     SYSTEMTIME range[2] = {Time(2024, 1, 20), Time(2024, 2, 10)};
@@ -213,6 +214,11 @@ TEST_F(DatePickerDropDownTest, TheRangeReachesTheCalendar) {
     ASSERT_NE(calendar.window, nullptr);
     EXPECT_EQ(Text(calendar.range[0]), "2024-01-20 00:00:00");
     EXPECT_EQ(Text(calendar.range[1]), "2024-02-10 00:00:00");
+    SYSTEMTIME later[2] = {Time(2024, 1, 15), Time(2024, 2, 10)};
+    SendMessageW(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(later));
+    EXPECT_EQ(Text(calendar.range[0]), "2024-01-15 00:00:00") << "a range set while it is down reaches it too";
+    later[0] = Time(2024, 1, 20);
+    SendMessageW(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(later));
     Backend().Click(calendar.window, 50, 50);
     Backend().PumpUntilIdle();
     EXPECT_EQ(DateOf(picker), "2024-01-20 00:00:00");
