@@ -17,6 +17,7 @@ const SystemClass kClasses[] = {
     {L"ListBox", ListBoxProc, CS_DBLCLKS, IDC_ARROW, sizeof(LONG_PTR)},
     {TRACKBAR_CLASSW, TrackbarProc, 0, IDC_ARROW, sizeof(LONG_PTR), ICC_BAR_CLASSES},
     {UPDOWN_CLASSW, UpDownProc, CS_HREDRAW | CS_VREDRAW, IDC_ARROW, sizeof(LONG_PTR), ICC_UPDOWN_CLASS},
+    {MONTHCAL_CLASSW, MonthCalProc, 0, IDC_ARROW, sizeof(LONG_PTR), ICC_DATE_CLASSES},
     {DATETIMEPICK_CLASSW, DatePickerProc, CS_DBLCLKS, IDC_ARROW, sizeof(LONG_PTR), ICC_DATE_CLASSES},
     {L"ComboBox", ComboBoxProc, CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, sizeof(LONG_PTR)},
     {L"ComboLBox", ListBoxProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, sizeof(LONG_PTR)},

@@ -453,12 +453,12 @@ typedef struct tagNMDATETIMECHANGE {
 #define MCHT_CALENDARDATENEXT (MCHT_CALENDARDATE | MCHT_NEXT)
 #define MCHT_CALENDARDATEPREV (MCHT_CALENDARDATE | MCHT_PREV)
 #define MCHT_CALENDARDAY (MCHT_CALENDAR | 0x0002)
+#define MCHT_CALENDARWEEKNUM (MCHT_CALENDAR | 0x0003)
 #define MCN_FIRST (0U - 746U)
 #define MCN_SELECT (MCN_FIRST)
 #define MCN_SELCHANGE (MCN_FIRST - 3)
 #define MCN_GETDAYSTATE (MCN_FIRST + 3)
 
-// The smaller size (no rectangle, row or column) older callers pass.
 typedef struct {
     UINT cbSize;
     POINT pt;
@@ -469,6 +469,8 @@ typedef struct {
     int iRow;
     int iCol;
 } MCHITTESTINFO, *PMCHITTESTINFO;
+// The smaller size (no rectangle, row or column) older callers pass.
+#define MCHITTESTINFO_V1_SIZE (offsetof(MCHITTESTINFO, st) + sizeof(SYSTEMTIME))
 
 typedef struct tagNMSELCHANGE {
     NMHDR nmhdr;

@@ -2,9 +2,11 @@
 // is told, how choosing a day and the ways of closing it without a choice end, and in which
 // order the parent hears of them, as the platform's picker (comctl32 under Wine) did.
 //
-// The calendar here is a stand-in of the class's name that answers the MCM_* messages the
-// picker sends and, clicked, chooses the 10th of the month shown, as the platform's calendar
-// tells of a click on a day: the picker is tested against the calendar's messages alone.
+// The calendar here is the program's own class of the calendar's name, which the picker's
+// windows get in place of the system's: it answers the MCM_* messages the picker sends and,
+// clicked, chooses the 10th of the month shown, as the platform's calendar tells of a click on
+// a day, so the picker is tested against the calendar's messages alone, and can be refused a
+// calendar. DatePickerCalendarTest drops the system's own.
 #include <functional>
 
 #include "DatePickerFixture.h"
@@ -65,11 +67,11 @@ constexpr POINT kOnButton{190, 12};
 
 class DatePickerDropDownTest : public DatePickerTest {
 protected:
+    void BeforeCommonControls() override { RegisterProcClass(MONTHCAL_CLASSW, CalendarProc); }
     void SetUp() override {
         DatePickerTest::SetUp();
         calendar = {};
         calendarAtDropDown = doomedOnDropDown = nullptr;
-        RegisterProcClass(MONTHCAL_CLASSW, CalendarProc);
         SetWindowLongPtrW(panel_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingPanelProc));
     }
     HWND Open(DWORD style = 0) {

@@ -108,6 +108,7 @@ protected:
     }
     void SetUp() override {
         HeadlessTest::SetUp();
+        BeforeCommonControls();
         INITCOMMONCONTROLSEX init{sizeof init, ICC_DATE_CLASSES};
         InitCommonControlsEx(&init);
         RegisterProcClass(L"Panel", PanelProc);
@@ -125,6 +126,10 @@ protected:
         EXPECT_EQ(platform::CountGdiObjects(), objects_) << "a drawing object leaked";
         HeadlessTest::TearDown();
     }
+
+    // A program's own class of a common control's name is registered before the common
+    // controls, so the program's is the one its windows get.
+    virtual void BeforeCommonControls() {}
 
     HWND Picker(DWORD style = 0, std::optional<SYSTEMTIME> date = std::nullopt) {
         HWND picker = CreateWindowExW(0, DATETIMEPICK_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style,
