@@ -36,6 +36,8 @@ TEST_F(CommonControlsTest, EachFlagRegistersTheClassesItNamesAndNoOthers) {
         {ICC_DATE_CLASSES, UPDOWN_CLASSW, false},
         {ICC_DATE_CLASSES, MONTHCAL_CLASSW, true},
         {ICC_WIN95_CLASSES, MONTHCAL_CLASSW, false},
+        {ICC_DATE_CLASSES, DATETIMEPICK_CLASSW, true},
+        {ICC_WIN95_CLASSES, DATETIMEPICK_CLASSW, false},
         {ICC_WIN95_CLASSES, TRACKBAR_CLASSW, true},
         {ICC_WIN95_CLASSES, UPDOWN_CLASSW, true},
         {ICC_WIN95_CLASSES, TOOLTIPS_CLASSW, true},
