@@ -16,6 +16,7 @@ const SystemClass kClasses[] = {
     {L"edit", EditProc, CS_DBLCLKS | CS_PARENTDC, IDC_IBEAM, sizeof(LONG_PTR)},
     {L"ListBox", ListBoxProc, CS_DBLCLKS, IDC_ARROW, sizeof(LONG_PTR)},
     {TRACKBAR_CLASSW, TrackbarProc, 0, IDC_ARROW, sizeof(LONG_PTR), ICC_BAR_CLASSES},
+    {TOOLBARCLASSNAMEW, ToolbarProc, CS_DBLCLKS, IDC_ARROW, sizeof(LONG_PTR), ICC_BAR_CLASSES},
     {UPDOWN_CLASSW, UpDownProc, CS_HREDRAW | CS_VREDRAW, IDC_ARROW, sizeof(LONG_PTR), ICC_UPDOWN_CLASS},
     {L"ComboBox", ComboBoxProc, CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, sizeof(LONG_PTR)},
     {L"ComboLBox", ListBoxProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, sizeof(LONG_PTR)},

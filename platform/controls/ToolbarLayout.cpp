@@ -1,0 +1,78 @@
+// Where a toolbar's buttons lie, and where the toolbar itself lies along its parent. Buttons sit
+// in one row from the left, all of the button size (separators of their own width), a hidden
+// button taking no room; the toolbar spans its parent's width at the top, or the bottom with
+// CCS_BOTTOM, as high as a button and its margins.
+#include <algorithm>
+
+#include "controls/ToolbarState.h"
+
+namespace platform::toolbar {
+
+namespace {
+
+int WidthOf(const State& state, const Button& button, SIZE size) {
+    if (IsSeparator(button)) return button.info.iBitmap > 0 ? button.info.iBitmap : kSeparatorWidth;
+    return size.cx + (HasArrow(state, button) ? kArrowWidth : 0);
+}
+
+int DividerOf(HWND hwnd) { return (StyleOf(hwnd) & CCS_NODIVIDER) ? 0 : kDividerHeight; }
+
+}  // namespace
+
+SIZE ButtonSize(const State& state) {
+    return {std::max<LONG>(state.buttonSize.cx, state.bitmapSize.cx + kImagePadding.cx),
+            std::max<LONG>(state.buttonSize.cy, state.bitmapSize.cy + kImagePadding.cy)};
+}
+
+bool HasArrow(const State& state, const Button& button) {
+    const BYTE style = button.info.fsStyle;
+    if (style & BTNS_SEP) return false;
+    if (style & BTNS_WHOLEDROPDOWN) return true;
+    return (style & BTNS_DROPDOWN) && (state.extendedStyle & TBSTYLE_EX_DRAWDDARROWS);
+}
+
+RECT ArrowRect(const State& state, const Button& button) {
+    if (!HasArrow(state, button)) return {};
+    RECT r = button.rect;
+    r.left = std::max(r.left, r.right - kArrowWidth);
+    return r;
+}
+
+void LayOut(HWND hwnd, State& state) {
+    const SIZE size = ButtonSize(state);
+    int x = 0;
+    for (Button& b : state.buttons) {
+        if (IsHidden(b)) {
+            b.rect = {};
+            continue;
+        }
+        const int width = WidthOf(state, b, size);
+        b.rect = {x, kRowMargin, x + width, kRowMargin + size.cy};
+        x += width;
+    }
+    SyncTools(hwnd, state);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void AutoSize(HWND hwnd, const State& state) {
+    const LONG style = StyleOf(hwnd);
+    HWND parent = GetParent(hwnd);
+    RECT area{}, now{};
+    if (!parent || !GetClientRect(parent, &area) || !GetWindowRect(hwnd, &now)) return;
+    POINT corners[2] = {{now.left, now.top}, {now.right, now.bottom}};
+    for (POINT& p : corners) ScreenToClient(parent, &p);
+    now = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+    const int height = ButtonSize(state).cy + 2 * kRowMargin + DividerOf(hwnd);
+    RECT want{0, 0, area.right, height};
+    // CCS_BOTTOM is CCS_TOP and CCS_NOMOVEY together.
+    const LONG align = style & CCS_BOTTOM;
+    if (align == CCS_BOTTOM) OffsetRect(&want, 0, area.bottom - height);
+    if (align == CCS_NOMOVEY || (style & CCS_NOPARENTALIGN)) OffsetRect(&want, 0, now.top - want.top);
+    if (style & CCS_NOPARENTALIGN) OffsetRect(&want, now.left, 0);
+    if (style & CCS_NORESIZE) want = {want.left, want.top, want.left + now.right - now.left, want.top + now.bottom - now.top};
+    if (EqualRect(&want, &now)) return;
+    SetWindowPos(hwnd, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace platform::toolbar
