@@ -12,10 +12,16 @@ namespace platform::toolbar {
 
 namespace {
 
-// The enabled button (not a separator) at `at`, -1 for none.
+// The button (not a separator) at `at`, -1 for none.
 int ButtonAt(const State& state, POINT at) {
     const int index = IndexAt(state, at);
     return index >= 0 && !IsSeparator(state.buttons[static_cast<std::size_t>(index)]) ? index : -1;
+}
+
+// What NM_LDOWN and NM_CLICK name: the enabled button at `at`, -1 for none.
+int ClickableAt(const State& state, POINT at) {
+    const int index = ButtonAt(state, at);
+    return index >= 0 && IsEnabled(state.buttons[static_cast<std::size_t>(index)]) ? index : -1;
 }
 
 // The button at `index` is still the one with `command`, after the parent has heard something.
@@ -78,7 +84,7 @@ void EndPress(HWND hwnd, State& state, POINT at) {
     NotifyButton(hwnd, TBN_ENDDRAG, state, index);
     if (!Alive(hwnd, state)) return;
     if (onPressed) SendCommand(hwnd, command);
-    if (Alive(hwnd, state)) NotifyMouse(hwnd, NM_CLICK, state, ButtonAt(state, at), at);
+    if (Alive(hwnd, state)) NotifyMouse(hwnd, NM_CLICK, state, ClickableAt(state, at), at);
 }
 
 void TrackLeave(HWND hwnd, State& state) {
@@ -92,8 +98,8 @@ void TrackLeave(HWND hwnd, State& state) {
 // A disabled button takes no press: it is as if the press fell beside the buttons.
 void OnButtonDown(HWND hwnd, State& state, POINT at) {
     if (state.mouse != MouseMode::Idle) return;
-    const int index = ButtonAt(state, at);
-    if (index < 0 || !IsEnabled(state.buttons[static_cast<std::size_t>(index)])) {
+    const int index = ClickableAt(state, at);
+    if (index < 0) {
         NotifyMouse(hwnd, NM_LDOWN, state, -1, at);
         return;
     }
@@ -118,7 +124,7 @@ void OnMouseMove(HWND hwnd, State& state, POINT at) {
 
 void OnButtonUp(HWND hwnd, State& state, POINT at) {
     if (state.mouse == MouseMode::Pressing) EndPress(hwnd, state, at);
-    else NotifyMouse(hwnd, NM_CLICK, state, ButtonAt(state, at), at);
+    else NotifyMouse(hwnd, NM_CLICK, state, ClickableAt(state, at), at);
 }
 
 void OnMouseLeave(HWND hwnd, State& state) {

@@ -222,7 +222,8 @@ inline Expect Command(int command) { return {WM_COMMAND, BN_CLICKED, command, fa
 inline ::testing::AssertionResult HeardExactly(const std::vector<Expect>& expected) {
     auto describe = [](const Heard& h) {
         return (h.message == WM_COMMAND ? std::string("WM_COMMAND ") : "WM_NOTIFY " + std::to_string(static_cast<int>(h.code))) +
-               " item " + std::to_string(h.item);
+               " item " + std::to_string(h.item) + " old " + std::to_string(h.oldItem) + " flags " +
+               std::to_string(h.flags) + (h.captured ? " captured" : "") + (h.from == toolbar ? "" : " from elsewhere");
     };
     std::string all;
     for (const Heard& h : heard) all += "\n  " + describe(h);
