@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "controls/Look.h"
 #include "controls/SystemClasses.h"
 #include "controls/ToolbarState.h"
 
@@ -152,6 +153,11 @@ LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT: Paint(hwnd, *state); return 0;
     case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
     case WM_NOTIFY: return OnNotify(hwnd, *state, wParam, reinterpret_cast<NMHDR*>(lParam));
+    case WM_SETFONT:
+        state->font = reinterpret_cast<HFONT>(wParam);
+        LayOut(hwnd, *state);
+        return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(look::FontOf(hwnd, state->font));
     case WM_ENABLE:
     case WM_STYLECHANGED: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     default: return OnInput(hwnd, *state, message, wParam, lParam);

@@ -21,10 +21,17 @@ Button* ByIndex(State& state, WPARAM index) {
 
 void InvalidateButton(HWND hwnd, const Button& b) { InvalidateRect(hwnd, &b.rect, FALSE); }
 
+// iString holds a label's address, or an index into a list of strings this toolbar does not
+// keep; the platform tells them apart by the address being above the first 64K.
+std::wstring LabelOf(const TBBUTTON& b) {
+    if (static_cast<std::uintptr_t>(b.iString) <= 0xFFFF) return {};
+    return reinterpret_cast<const wchar_t*>(b.iString);
+}
+
 LRESULT Insert(HWND hwnd, State& state, std::size_t at, std::span<const TBBUTTON> added) {
     at = std::min(at, state.buttons.size());
     std::vector<Button> made(added.size());
-    for (std::size_t i = 0; i < added.size(); ++i) made[i].info = added[i];
+    for (std::size_t i = 0; i < added.size(); ++i) made[i] = {added[i], {}, LabelOf(added[i])};
     state.buttons.insert(state.buttons.begin() + static_cast<std::ptrdiff_t>(at), made.begin(), made.end());
     if (state.hot >= static_cast<int>(at)) state.hot += static_cast<int>(added.size());
     if (state.pressed >= static_cast<int>(at)) state.pressed += static_cast<int>(added.size());
@@ -105,6 +112,17 @@ LRESULT GetButton(State& state, WPARAM index, LPARAM out) {
     return TRUE;
 }
 
+// The label's length; copied too when there is room given.
+LRESULT GetText(State& state, WPARAM command, LPARAM out) {
+    const Button* b = ByCommand(state, command);
+    if (!b) return -1;
+    if (auto* buffer = reinterpret_cast<wchar_t*>(out)) {
+        b->text.copy(buffer, b->text.size());
+        buffer[b->text.size()] = L'\0';
+    }
+    return static_cast<LRESULT>(b->text.size());
+}
+
 LRESULT CopyRect(const Button* b, LPARAM out) {
     if (!b || IsHidden(*b) || !out) return FALSE;
     *reinterpret_cast<RECT*>(out) = b->rect;
@@ -160,6 +178,7 @@ LRESULT OnButtonMessage(HWND hwnd, State& state, UINT message, WPARAM wParam, LP
     case TB_COMMANDTOINDEX: return IndexOfCommand(state, static_cast<int>(wParam));
     case TB_GETITEMRECT: return CopyRect(ByIndex(state, wParam), lParam);
     case TB_GETRECT: return CopyRect(ByCommand(state, wParam), lParam);
+    case TB_GETBUTTONTEXTW: return GetText(state, wParam, lParam);
     default: return OnStateMessage(hwnd, state, message, wParam, lParam);
     }
 }

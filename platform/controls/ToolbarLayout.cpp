@@ -4,6 +4,7 @@
 // CCS_BOTTOM, as high as a button and its margins.
 #include <algorithm>
 
+#include "controls/Look.h"
 #include "controls/ToolbarState.h"
 
 namespace platform::toolbar {
@@ -17,11 +18,28 @@ int WidthOf(const State& state, const Button& button, SIZE size) {
 
 int DividerOf(HWND hwnd) { return (StyleOf(hwnd) & CCS_NODIVIDER) ? 0 : kDividerHeight; }
 
+// The widest label and the height of a line, in the toolbar's font; zero without labels.
+SIZE MeasureLabels(HWND hwnd, const State& state) {
+    SIZE labels{};
+    const HFONT font = look::FontOf(hwnd, state.font);
+    for (const Button& b : state.buttons)
+        if (!b.text.empty()) labels.cx = std::max(labels.cx, look::MeasureText(b.text, font).cx);
+    if (std::none_of(state.buttons.begin(), state.buttons.end(), [](const Button& b) { return !b.text.empty(); }))
+        return {};
+    labels.cy = look::MeasureText(L"Ag", font).cy;
+    return labels;
+}
+
 }  // namespace
 
+int ImageAreaHeight(const State& state) {
+    return std::max<LONG>(state.buttonSize.cy, state.bitmapSize.cy + kImagePadding.cy);
+}
+
 SIZE ButtonSize(const State& state) {
-    return {std::max<LONG>(state.buttonSize.cx, state.bitmapSize.cx + kImagePadding.cx),
-            std::max<LONG>(state.buttonSize.cy, state.bitmapSize.cy + kImagePadding.cy)};
+    const LONG width = std::max<LONG>(state.buttonSize.cx, state.bitmapSize.cx + kImagePadding.cx);
+    if (!state.labels.cy) return {width, ImageAreaHeight(state)};
+    return {std::max<LONG>(width, state.labels.cx + kLabelPadding), ImageAreaHeight(state) + state.labels.cy};
 }
 
 bool HasArrow(const State& state, const Button& button) {
@@ -39,6 +57,7 @@ RECT ArrowRect(const State& state, const Button& button) {
 }
 
 void LayOut(HWND hwnd, State& state) {
+    state.labels = MeasureLabels(hwnd, state);
     const SIZE size = ButtonSize(state);
     int x = 0;
     for (Button& b : state.buttons) {

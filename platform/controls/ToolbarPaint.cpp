@@ -80,13 +80,35 @@ void Arrow(HDC dc, const RECT& part, COLORREF colour) {
         look::Fill(dc, {left + row, top + row, left + kWidth - row, top + row + 1}, colour);
 }
 
-void Image(HDC dc, const State& state, const Button& b, const RECT& face, bool sunken) {
+// The image is centred above the label's line, or in the whole button without labels.
+POINT ImageAt(const State& state, const RECT& face, bool sunken) {
     const SIZE size = state.bitmapSize;
     const int shift = sunken ? 1 : 0;
-    const POINT at{face.left + (face.right - face.left - size.cx) / 2 + shift,
-                   face.top + (face.bottom - face.top - size.cy) / 2 + shift};
-    if (IsEnabled(b)) state.images.Draw(dc, b.info.iBitmap, at, size);
-    else state.images.DrawDisabled(dc, b.info.iBitmap, at, size);
+    return {face.left + (face.right - face.left - size.cx) / 2 + shift,
+            face.top + (ImageAreaHeight(state) - size.cy) / 2 + shift};
+}
+
+void Image(HDC dc, const State& state, const Button& b, POINT at) {
+    if (IsEnabled(b)) state.images.Draw(dc, b.info.iBitmap, at, state.bitmapSize);
+    else state.images.DrawDisabled(dc, b.info.iBitmap, at, state.bitmapSize);
+}
+
+// The label, centred on the line below the image; a disabled one embossed like its image.
+void Label(HDC dc, HWND hwnd, const State& state, const Button& b, const RECT& face, POINT image) {
+    if (b.text.empty()) return;
+    RECT line{face.left, image.y + state.bitmapSize.cy + 1, face.right, face.bottom};
+    HGDIOBJ old = SelectObject(dc, look::FontOf(hwnd, state.font));
+    SetBkMode(dc, TRANSPARENT);
+    constexpr UINT kFormat = DT_CENTER | DT_SINGLELINE | DT_NOPREFIX;
+    if (!IsEnabled(b)) {
+        RECT lit = line;
+        OffsetRect(&lit, 1, 1);
+        SetTextColor(dc, Sys(COLOR_BTNHIGHLIGHT));
+        DrawTextW(dc, b.text.c_str(), -1, &lit, kFormat);
+    }
+    SetTextColor(dc, Sys(IsEnabled(b) ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+    DrawTextW(dc, b.text.c_str(), -1, &line, kFormat);
+    SelectObject(dc, old);
 }
 
 void Edges(HDC dc, const State& state, const Button& b, const RECT& face, bool flat, bool hot) {
@@ -103,7 +125,7 @@ void Edges(HDC dc, const State& state, const Button& b, const RECT& face, bool f
     if (split && hot) ThinEdge(dc, arrow, false);
 }
 
-void PaintButton(HDC dc, const State& state, const Button& b, bool flat, bool hot) {
+void PaintButton(HDC dc, HWND hwnd, const State& state, const Button& b, bool flat, bool hot) {
     if (IsSeparator(b)) {
         if (flat) Separator(dc, b.rect);
         return;
@@ -118,7 +140,9 @@ void PaintButton(HDC dc, const State& state, const Button& b, bool flat, bool ho
         Dither(dc, inside);
     }
     Edges(dc, state, b, face, flat, hot);
-    Image(dc, state, b, face, sunken);
+    const POINT image = ImageAt(state, face, sunken);
+    Image(dc, state, b, image);
+    Label(dc, hwnd, state, b, face, image);
     if (HasArrow(state, b)) Arrow(dc, ArrowRect(state, b), Sys(IsEnabled(b) ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
 }
 
@@ -158,7 +182,7 @@ void Paint(HWND hwnd, const State& state) {
     const bool flat = IsFlat(hwnd);
     for (std::size_t i = 0; i < state.buttons.size(); ++i) {
         const Button& b = state.buttons[i];
-        if (!IsHidden(b)) PaintButton(dc, state, b, flat, flat && static_cast<int>(i) == state.hot);
+        if (!IsHidden(b)) PaintButton(dc, hwnd, state, b, flat, flat && static_cast<int>(i) == state.hot);
     }
     EndPaint(hwnd, &ps);
 }

@@ -28,9 +28,13 @@ inline constexpr int kRowMargin = 2;
 // The two lines above the client area unless CCS_NODIVIDER.
 inline constexpr int kDividerHeight = 2;
 
+// Around a label: its width and this much is the least a button with labels is wide.
+inline constexpr int kLabelPadding = 6;
+
 struct Button {
     TBBUTTON info{};
-    RECT rect{};  // empty while hidden
+    RECT rect{};        // empty while hidden
+    std::wstring text;  // the label iString pointed at, copied when the button was added
 };
 
 enum class MouseMode { Idle, Pressing };
@@ -41,6 +45,8 @@ struct State {
     SIZE bitmapSize = kDefaultBitmapSize;
     SIZE buttonSize = kDefaultButtonSize;  // as asked; the laid-out size also fits the images
     DWORD extendedStyle = 0;
+    HFONT font = nullptr;  // WM_SETFONT's; the dialog font when none
+    SIZE labels{};         // the widest label and a line's height; zero while no button has one
     int hot = -1;
     MouseMode mouse = MouseMode::Idle;
     int pressed = -1;           // while pressing: the button the press began on
@@ -68,7 +74,11 @@ int IndexOfCommand(const State& state, int command);
 int IndexAt(const State& state, POINT at);
 
 // ToolbarLayout.cpp
+// The size every button is laid out at: the size asked for, at least the image and its padding,
+// and with labels, one line of text more and at least the widest label and its padding.
 SIZE ButtonSize(const State& state);
+// The part of a button above its label, which the image is centred in.
+int ImageAreaHeight(const State& state);
 // Lays the buttons out again, tells the tooltip, and repaints.
 void LayOut(HWND hwnd, State& state);
 // Where the toolbar goes along its parent, by the CCS_* styles (TB_AUTOSIZE, WM_SIZE).

@@ -268,3 +268,55 @@ TEST_F(ToolbarTest, MessagesToAToolbarThatIsGoneFailQuietly) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace toolbar_test;
+
+int TextWidth(const wchar_t* text) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
+}
+
+TEST_F(ToolbarTest, LabelsMakeEveryButtonAsWideAsTheWidestAndALineTaller) {
+    wchar_t open[] = L"Apri";
+    TBBUTTON buttons[] = {Make(0, 101, kOn, 0), Make(1, 102, kOn, 0), Make(2, 103, 0, 0), Make(0, 0, 0, BTNS_SEP),
+                          Make(1, 104, kOn, 0)};
+    buttons[0].iString = reinterpret_cast<INT_PTR>(open);
+    buttons[1].iString = reinterpret_cast<INT_PTR>(L"Salva il file");
+    buttons[2].iString = reinterpret_cast<INT_PTR>(L"X");
+    buttons[4].iString = 2;  // an index into a list of strings, not a label
+    MakeToolbar(0, buttons, 5);
+    open[0] = L'?';  // the toolbar keeps its own copy
+
+    const LRESULT size = Send(TB_GETBUTTONSIZE);
+    EXPECT_EQ(LOWORD(size), TextWidth(L"Salva il file") + 6);
+    EXPECT_GT(HIWORD(size), 22 + 8);
+    for (int i : {0, 1, 2, 4}) EXPECT_EQ(ItemRect(i).right - ItemRect(i).left, LOWORD(size)) << i;
+    RECT window{};
+    GetWindowRect(toolbar, &window);
+    EXPECT_EQ(window.bottom - window.top, HIWORD(size) + 6) << "the toolbar grows with its buttons";
+
+    wchar_t text[32]{};
+    EXPECT_EQ(Send(TB_GETBUTTONTEXTW, 101, reinterpret_cast<LPARAM>(text)), 4);
+    EXPECT_STREQ(text, L"Apri");
+    EXPECT_EQ(Send(TB_GETBUTTONTEXTW, 102), 13);
+    EXPECT_EQ(Send(TB_GETBUTTONTEXTW, 104), 0);
+    EXPECT_EQ(Send(TB_GETBUTTONTEXTW, 999), -1);
+
+    Backend().PumpUntilIdle();
+    const RECT first = ItemRect(0);
+    int ink = 0, inkAbove = 0;
+    for (int y = first.top + 2; y < first.bottom - 2; ++y)
+        for (int x = first.left + 2; x < first.right - 2; ++x)
+            if (Pixel(x, y) == GetSysColor(COLOR_BTNTEXT)) ++(y > first.top + 3 + 15 ? ink : inkAbove);
+    EXPECT_GT(ink, 5) << "the label is written below the image";
+    EXPECT_EQ(inkAbove, 0);
+}
+
+}  // namespace
