@@ -61,7 +61,11 @@ LRESULT DeleteButton(HWND hwnd, State& state, WPARAM at) {
     state.buttons.erase(state.buttons.begin() + index);
     state.hot = Shifted(state.hot, index);
     state.pressed = Shifted(state.pressed, index);
-    if (state.pressed < 0) state.mouse = MouseMode::Idle;
+    if (state.pressed < 0 && state.mouse == MouseMode::Pressing) {
+        // The button the mouse held is gone: so is the press.
+        state.mouse = MouseMode::Idle;
+        if (GetCapture() == hwnd) ReleaseCapture();
+    }
     LayOut(hwnd, state);
     return TRUE;
 }

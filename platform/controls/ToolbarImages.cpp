@@ -44,6 +44,11 @@ int Images::Add(HBITMAP bitmap, int count) {
     Strip strip{bitmap, CreateCompatibleBitmap(screen, w, h), CreateBitmap(w, h, 1, 1, nullptr),
                 CreateBitmap(w, h, 1, 1, nullptr), w, next_, std::clamp(count, 0, kMostImages)};
     ReleaseDC(nullptr, screen);
+    if (!strip.colour || !strip.mask || !strip.shape || !from || !into || !aux) {
+        for (HBITMAP made : {strip.colour, strip.mask, strip.shape}) DeleteObject(made);
+        for (HDC dc : {from, into, aux}) DeleteDC(dc);
+        return -1;
+    }
     HGDIOBJ oldFrom = SelectObject(from, bitmap);
     HGDIOBJ oldInto = SelectObject(into, strip.mask);
     SetBkColor(from, GetSysColor(COLOR_BTNFACE));

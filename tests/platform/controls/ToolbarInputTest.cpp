@@ -183,7 +183,7 @@ TEST_F(ToolbarTest, APlainToolbarMakesAButtonHotOnlyWhenPressed) {
     Up(Middle(0));
 }
 
-TEST_F(ToolbarTest, APressWhoseCaptureIsTakenEndsWithoutACommand) {
+TEST_F(ToolbarTest, APressEndsWithoutACommandWhenItsCaptureOrItsButtonGoes) {
     MakeToolbar(0);
     Down(Middle(0));
     SetCapture(form_);
@@ -192,6 +192,13 @@ TEST_F(ToolbarTest, APressWhoseCaptureIsTakenEndsWithoutACommand) {
     heard.clear();
     Up(Middle(0));
     EXPECT_TRUE(HeardExactly({Note(NM_CLICK, 101)}));
+
+    Down(Middle(0));
+    heard.clear();
+    EXPECT_TRUE(Send(TB_DELETEBUTTON, 0));
+    EXPECT_EQ(GetCapture(), nullptr) << "the press went with its button";
+    Up(Middle(0));
+    EXPECT_TRUE(HeardExactly({Note(TBN_DELETINGBUTTON, 101), Note(NM_CLICK, 102)}));
 }
 
 TEST_F(ToolbarTest, AParentThatDestroysTheToolbarWhileToldEndsTheClickCleanly) {
