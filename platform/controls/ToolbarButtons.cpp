@@ -127,8 +127,9 @@ LRESULT GetText(State& state, WPARAM command, LPARAM out) {
     return static_cast<LRESULT>(b->text.size());
 }
 
-LRESULT CopyRect(const Button* b, LPARAM out) {
-    if (!b || IsHidden(*b) || !out) return FALSE;
+// By index a hidden button has no rectangle; by command it has an empty one.
+LRESULT CopyRect(const Button* b, LPARAM out, bool hiddenToo) {
+    if (!b || (IsHidden(*b) && !hiddenToo) || !out) return FALSE;
     *reinterpret_cast<RECT*>(out) = b->rect;
     return TRUE;
 }
@@ -180,8 +181,8 @@ LRESULT OnButtonMessage(HWND hwnd, State& state, UINT message, WPARAM wParam, LP
     case TB_BUTTONCOUNT: return static_cast<LRESULT>(state.buttons.size());
     case TB_GETBUTTON: return GetButton(state, wParam, lParam);
     case TB_COMMANDTOINDEX: return IndexOfCommand(state, static_cast<int>(wParam));
-    case TB_GETITEMRECT: return CopyRect(ByIndex(state, wParam), lParam);
-    case TB_GETRECT: return CopyRect(ByCommand(state, wParam), lParam);
+    case TB_GETITEMRECT: return CopyRect(ByIndex(state, wParam), lParam, false);
+    case TB_GETRECT: return CopyRect(ByCommand(state, wParam), lParam, true);
     case TB_GETBUTTONTEXTW: return GetText(state, wParam, lParam);
     default: return OnStateMessage(hwnd, state, message, wParam, lParam);
     }

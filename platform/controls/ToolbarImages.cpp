@@ -42,7 +42,7 @@ int Images::Add(HBITMAP bitmap, int count) {
     HDC screen = GetDC(nullptr);
     HDC from = CreateCompatibleDC(screen), into = CreateCompatibleDC(screen), aux = CreateCompatibleDC(screen);
     Strip strip{bitmap, CreateCompatibleBitmap(screen, w, h), CreateBitmap(w, h, 1, 1, nullptr),
-                CreateBitmap(w, h, 1, 1, nullptr), w, next_, std::clamp(count, 0, kMostImages)};
+                CreateBitmap(w, h, 1, 1, nullptr), w, h, next_, std::clamp(count, 0, kMostImages)};
     ReleaseDC(nullptr, screen);
     if (!strip.colour || !strip.mask || !strip.shape || !from || !into || !aux) {
         for (HBITMAP made : {strip.colour, strip.mask, strip.shape}) DeleteObject(made);
@@ -87,6 +87,7 @@ bool Images::Slice(int index, SIZE& size, const Strip*& strip, int& x) const {
     if (left >= strip->width) return false;
     x = static_cast<int>(left);
     size.cx = std::min<int>(size.cx, strip->width - x);
+    size.cy = std::min<int>(size.cy, strip->height);
     return size.cy > 0;
 }
 

@@ -32,6 +32,7 @@ private:
         HBITMAP mask;    // monochrome, white where transparent
         HBITMAP shape;   // monochrome, black where a disabled image shows
         int width;
+        int height;
         int first;
         int count;
     };

@@ -18,12 +18,6 @@ int ButtonAt(const State& state, POINT at) {
     return index >= 0 && !IsSeparator(state.buttons[static_cast<std::size_t>(index)]) ? index : -1;
 }
 
-// What NM_LDOWN and NM_CLICK name: the enabled button at `at`, -1 for none.
-int ClickableAt(const State& state, POINT at) {
-    const int index = ButtonAt(state, at);
-    return index >= 0 && IsEnabled(state.buttons[static_cast<std::size_t>(index)]) ? index : -1;
-}
-
 // The button at `index` is still the one with `command`, after the parent has heard something.
 bool Still(HWND hwnd, const State& state, int index, int command) {
     return Alive(hwnd, state) && index >= 0 && index < static_cast<int>(state.buttons.size()) &&
@@ -84,7 +78,7 @@ void EndPress(HWND hwnd, State& state, POINT at) {
     NotifyButton(hwnd, TBN_ENDDRAG, state, index);
     if (!Alive(hwnd, state)) return;
     if (onPressed) SendCommand(hwnd, command);
-    if (Alive(hwnd, state)) NotifyMouse(hwnd, NM_CLICK, state, ClickableAt(state, at), at);
+    if (Alive(hwnd, state)) NotifyMouse(hwnd, NM_CLICK, state, ButtonAt(state, at), at);
 }
 
 void TrackLeave(HWND hwnd, State& state) {
@@ -95,12 +89,12 @@ void TrackLeave(HWND hwnd, State& state) {
 
 }  // namespace
 
-// A disabled button takes no press: it is as if the press fell beside the buttons.
+// A disabled button takes no press: the parent hears of it and that is all.
 void OnButtonDown(HWND hwnd, State& state, POINT at) {
     if (state.mouse != MouseMode::Idle) return;
-    const int index = ClickableAt(state, at);
-    if (index < 0) {
-        NotifyMouse(hwnd, NM_LDOWN, state, -1, at);
+    const int index = ButtonAt(state, at);
+    if (index < 0 || !IsEnabled(state.buttons[static_cast<std::size_t>(index)])) {
+        NotifyMouse(hwnd, NM_LDOWN, state, index, at);
         return;
     }
     const int command = state.buttons[static_cast<std::size_t>(index)].info.idCommand;
@@ -118,13 +112,22 @@ void OnMouseMove(HWND hwnd, State& state, POINT at) {
     RECT client{};
     GetClientRect(hwnd, &client);
     const int index = PtInRect(&client, at) ? ButtonAt(state, at) : -1;
-    if (IsFlat(hwnd) || state.mouse == MouseMode::Pressing) SetHot(hwnd, state, index, HICF_MOUSE);
-    if (Alive(hwnd, state) && state.mouse == MouseMode::Pressing) TrackPress(hwnd, state, index == state.pressed);
+    const bool pressing = state.mouse == MouseMode::Pressing;
+    if (IsFlat(hwnd)) {
+        SetHot(hwnd, state, index, HICF_MOUSE);
+        if (Alive(hwnd, state) && state.mouse == MouseMode::Pressing) TrackPress(hwnd, state, index == state.pressed);
+        return;
+    }
+    // A plain toolbar follows the pointer only while a button is held, and tells of the press
+    // first, the hot button with the left button's flag after.
+    if (!pressing) return;
+    TrackPress(hwnd, state, index == state.pressed);
+    if (Alive(hwnd, state)) SetHot(hwnd, state, index, HICF_MOUSE | HICF_LMOUSE);
 }
 
 void OnButtonUp(HWND hwnd, State& state, POINT at) {
     if (state.mouse == MouseMode::Pressing) EndPress(hwnd, state, at);
-    else NotifyMouse(hwnd, NM_CLICK, state, ClickableAt(state, at), at);
+    else NotifyMouse(hwnd, NM_CLICK, state, ButtonAt(state, at), at);
 }
 
 void OnMouseLeave(HWND hwnd, State& state) {

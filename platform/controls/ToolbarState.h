@@ -12,8 +12,9 @@
 
 namespace platform::toolbar {
 
-// The platform's defaults: 16x15 images on 23x22 buttons, separators 8 wide.
-inline constexpr SIZE kDefaultBitmapSize{16, 15};
+// The platform's defaults: 16x16 images on 23x22 buttons, separators 8 wide. (The documented
+// image height is 15; the platform's toolbar draws 16 rows.)
+inline constexpr SIZE kDefaultBitmapSize{16, 16};
 inline constexpr SIZE kDefaultButtonSize{23, 22};
 // TB_SETBUTTONSIZE with a zero side asks for this side instead.
 inline constexpr SIZE kZeroButtonSize{24, 22};

@@ -103,13 +103,17 @@ TEST_F(ToolbarTest, CheckButtonsToggleAndAGroupKeepsOneChecked) {
 
 TEST_F(ToolbarTest, PressesBesideTheButtonsOrOnADisabledOneAreOnlyTold) {
     MakeToolbar(TBSTYLE_FLAT);
-    for (POINT p : {Middle(2), POINT{300, 10}, Middle(6)}) {
-        SCOPED_TRACE(p.x);
+    const struct {
+        POINT at;
+        int named;
+    } cases[] = {{Middle(2), -1}, {POINT{300, 10}, -1}, {Middle(6), 106}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.at.x);
         heard.clear();
-        Down(p);
+        Down(c.at);
         EXPECT_EQ(GetCapture(), nullptr);
-        Up(p);
-        EXPECT_TRUE(HeardExactly({Note(NM_LDOWN, -1, false), Note(NM_CLICK, -1, false)}));
+        Up(c.at);
+        EXPECT_TRUE(HeardExactly({Note(NM_LDOWN, c.named, false), Note(NM_CLICK, c.named, false)}));
     }
     EXPECT_EQ(StateOf(106), 0) << "a disabled button is never pressed";
 }
@@ -173,14 +177,18 @@ TEST_F(ToolbarTest, AFlatToolbarTracksTheHotButtonUntilThePointerLeaves) {
     EXPECT_EQ(Send(TB_GETHOTITEM), -1);
 }
 
-TEST_F(ToolbarTest, APlainToolbarMakesAButtonHotOnlyWhenPressed) {
+TEST_F(ToolbarTest, APlainToolbarMakesButtonsHotOnlyWhileOneIsHeld) {
     MakeToolbar(0);
     Move(Middle(0));
     EXPECT_TRUE(heard.empty());
     EXPECT_EQ(Send(TB_GETHOTITEM), -1);
     Down(Middle(0));
     EXPECT_TRUE(HeardExactly({Hot(0, 101, kPressHot), Note(TBN_BEGINDRAG, 101), Note(NM_LDOWN, 101)}));
-    Up(Middle(0));
+    heard.clear();
+    Move(Middle(1));
+    EXPECT_TRUE(HeardExactly({Note(TBN_DRAGOUT, 101), Hot(101, 102, HICF_MOUSE | HICF_LMOUSE)}))
+        << "while held, the press is told first and the hot button carries the left button's flag";
+    Up(Middle(1));
 }
 
 TEST_F(ToolbarTest, APressEndsWithoutACommandWhenItsCaptureOrItsButtonGoes) {

@@ -77,6 +77,9 @@ TEST_F(ToolbarTest, ButtonsLieInOneRowAndSizesFollowTheImagesAsThePlatformLaysTh
     Send(TB_HIDEBUTTON, 102, TRUE);
     RECT hidden{};
     EXPECT_FALSE(Send(TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&hidden))) << "a hidden button has no place";
+    hidden = {1, 2, 3, 4};
+    EXPECT_TRUE(Send(TB_GETRECT, 102, reinterpret_cast<LPARAM>(&hidden))) << "but by command an empty one";
+    EXPECT_TRUE(IsRectEmpty(&hidden) && hidden.left == 0 && hidden.top == 0);
     EXPECT_EQ(ItemRect(2).left, 23) << "the next one moves up";
     Send(TB_HIDEBUTTON, 102, FALSE);
 
