@@ -35,6 +35,7 @@ struct Answers {
     std::wstring infoTip;   // TBN_GETINFOTIPW's text; empty: none
     std::wstring dispInfo;  // written to TTN_GETDISPINFOW's szText
     int destroyOnCode = 0;  // the form destroys the toolbar when it hears this (0: never)
+    bool refuseHot = false;  // answers TBN_HOTITEMCHANGE with nonzero
 };
 
 inline std::vector<Heard> heard;
@@ -73,7 +74,8 @@ inline LRESULT OnNotify(const NMHDR& header, LPARAM lParam) {
     case NM_TOOLTIPSCREATED: Record(header.code, 0, header.hwndFrom, 0, 0, controlId); break;
     default: Record(header.code, reinterpret_cast<const NMTOOLBARW*>(lParam)->iItem, header.hwndFrom, 0, 0, controlId); break;
     }
-    if (answers.destroyOnCode && header.code == static_cast<UINT>(answers.destroyOnCode)) DestroyWindow(header.hwndFrom);
+    if (answers.destroyOnCode && header.code == static_cast<UINT>(answers.destroyOnCode)) DestroyWindow(toolbar);
+    if (header.code == TBN_HOTITEMCHANGE) return answers.refuseHot;
     return header.code == TBN_DROPDOWN ? answers.dropDown : 0;
 }
 

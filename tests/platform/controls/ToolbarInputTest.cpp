@@ -210,18 +210,48 @@ TEST_F(ToolbarTest, APressEndsWithoutACommandWhenItsCaptureOrItsButtonGoes) {
 }
 
 TEST_F(ToolbarTest, AParentThatDestroysTheToolbarWhileToldEndsTheClickCleanly) {
-    for (int code : {static_cast<int>(TBN_BEGINDRAG), static_cast<int>(NM_LDOWN), static_cast<int>(NM_RELEASEDCAPTURE),
-                     static_cast<int>(TBN_ENDDRAG), -1, static_cast<int>(TBN_HOTITEMCHANGE)}) {
-        SCOPED_TRACE(code);
+    struct Case {
+        int code;  // -1: WM_COMMAND
+        int index;
+        LRESULT dropDown;
+    };
+    const Case cases[] = {
+        {static_cast<int>(TBN_HOTITEMCHANGE), 0, 0}, {static_cast<int>(TBN_BEGINDRAG), 0, 0},
+        {static_cast<int>(NM_LDOWN), 0, 0},           {static_cast<int>(NM_RELEASEDCAPTURE), 0, 0},
+        {static_cast<int>(TBN_ENDDRAG), 0, 0},        {-1, 0, 0},
+        {static_cast<int>(NM_CLICK), 0, 0},           {static_cast<int>(TBN_DROPDOWN), 5, TBDDRET_TREATPRESSED},
+        {static_cast<int>(TBN_DROPDOWN), 5, TBDDRET_DEFAULT},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
         MakeToolbar(TBSTYLE_FLAT | TBSTYLE_TOOLTIPS);
-        answers.destroyOnCode = code;
-        Move(Middle(0));
-        Down(Middle(0));
-        Up(Middle(0));
+        answers.destroyOnCode = c.code;
+        answers.dropDown = c.dropDown;
+        const POINT at = Middle(c.index);
+        Move(at);
+        Down(at);
+        Up(at);
         EXPECT_FALSE(IsWindow(toolbar));
         EXPECT_EQ(GetCapture(), nullptr);
-        answers.destroyOnCode = 0;
     }
+    answers.destroyOnCode = 0;
+}
+
+TEST_F(ToolbarTest, AParentThatDestroysTheToolbarWhenAskedForATipOrToldOfADeletionIsSafe) {
+    for (int code : {static_cast<int>(TBN_GETINFOTIPW), static_cast<int>(TTN_GETDISPINFOW)}) {
+        SCOPED_TRACE(code);
+        MakeToolbar(TBSTYLE_TOOLTIPS);
+        answers.destroyOnCode = code;
+        const POINT at = Middle(0);
+        Backend().MouseMove(toolbar, at.x, at.y);
+        Backend().RunFor(800);
+        EXPECT_FALSE(IsWindow(toolbar));
+    }
+    MakeToolbar(0);
+    answers.destroyOnCode = static_cast<int>(TBN_DELETINGBUTTON);
+    EXPECT_FALSE(Send(TB_DELETEBUTTON, 0));
+    EXPECT_FALSE(IsWindow(toolbar));
+    answers.destroyOnCode = 0;
 }
 
 }  // namespace

@@ -253,6 +253,19 @@ TEST_F(ToolbarTest, SetHotItemTellsTheParentAndKeepsOnlyAnEnabledButtonHot) {
     }
 }
 
+TEST_F(ToolbarTest, TheParentMayRefuseAHotButton) {
+    MakeToolbar(TBSTYLE_FLAT);
+    answers.refuseHot = true;
+    EXPECT_EQ(Send(TB_SETHOTITEM, 0), -1);
+    EXPECT_EQ(Send(TB_GETHOTITEM), -1);
+    answers.refuseHot = false;
+    Send(TB_SETHOTITEM, 0);
+    answers.refuseHot = true;
+    EXPECT_EQ(Send(TB_SETHOTITEM, 1), 0);
+    EXPECT_EQ(Send(TB_GETHOTITEM), 0) << "the hot button stays";
+    answers.refuseHot = false;
+}
+
 TEST_F(ToolbarTest, ExtendedStyleAnswersTheOldOne) {
     MakeToolbar(0);
     EXPECT_EQ(Send(TB_GETEXTENDEDSTYLE), 0);
