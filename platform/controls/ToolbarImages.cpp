@@ -16,8 +16,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 // Past this many images in one call the count is the program's mistake, not a strip.
 constexpr int kMostImages = 1 << 16;
 
-void Copy(HDC into, HDC from, int width, int height, DWORD rop) { BitBlt(into, 0, 0, width, height, from, 0, 0, rop); }
-
 // Lays the monochrome `mask` onto `dc` as a colour: black in the mask becomes `colour`, white
 // leaves `dc` as it was.
 void PaintShape(HDC dc, HDC mask, POINT at, SIZE size, int sx, COLORREF colour) {
@@ -31,6 +29,42 @@ void PaintShape(HDC dc, HDC mask, POINT at, SIZE size, int sx, COLORREF colour) 
     SetBkColor(dc, back);
 }
 
+// Holds `bitmap` in a memory context of its own while alive.
+class Held {
+public:
+    explicit Held(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)), old_(dc_ ? SelectObject(dc_, bitmap) : nullptr) {}
+    ~Held() {
+        if (!dc_) return;
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// The strip's three copies of `source`: the mask (white where the button face colour is), the
+// disabled image's shape (black where neither transparent nor white), and the colour copy with
+// its transparent pixels black.
+bool Derive(HBITMAP source, HBITMAP colour, HBITMAP mask, HBITMAP shape, int w, int h) {
+    Held from(source), masked(mask), shaped(shape), coloured(colour);
+    if (!from.dc() || !masked.dc() || !shaped.dc() || !coloured.dc()) return false;
+    SetBkColor(from.dc(), GetSysColor(COLOR_BTNFACE));
+    BitBlt(masked.dc(), 0, 0, w, h, from.dc(), 0, 0, SRCCOPY);
+    SetBkColor(from.dc(), kWhite);
+    BitBlt(shaped.dc(), 0, 0, w, h, from.dc(), 0, 0, SRCCOPY);
+    BitBlt(shaped.dc(), 0, 0, w, h, masked.dc(), 0, 0, SRCPAINT);
+    BitBlt(coloured.dc(), 0, 0, w, h, from.dc(), 0, 0, SRCCOPY);
+    SetTextColor(coloured.dc(), kWhite);
+    SetBkColor(coloured.dc(), kBlack);
+    BitBlt(coloured.dc(), 0, 0, w, h, masked.dc(), 0, 0, SRCAND);
+    return true;
+}
+
 }  // namespace
 
 int Images::Add(HBITMAP bitmap, int count) {
@@ -40,35 +74,13 @@ int Images::Add(HBITMAP bitmap, int count) {
     if (!bitmap || GetObjectW(bitmap, sizeof info, &info) != sizeof info) return -1;
     const int w = info.bmWidth, h = info.bmHeight;
     HDC screen = GetDC(nullptr);
-    HDC from = CreateCompatibleDC(screen), into = CreateCompatibleDC(screen), aux = CreateCompatibleDC(screen);
     Strip strip{bitmap, CreateCompatibleBitmap(screen, w, h), CreateBitmap(w, h, 1, 1, nullptr),
                 CreateBitmap(w, h, 1, 1, nullptr), w, h, next_, std::clamp(count, 0, kMostImages)};
     ReleaseDC(nullptr, screen);
-    if (!strip.colour || !strip.mask || !strip.shape || !from || !into || !aux) {
+    if (!strip.colour || !strip.mask || !strip.shape || !Derive(bitmap, strip.colour, strip.mask, strip.shape, w, h)) {
         for (HBITMAP made : {strip.colour, strip.mask, strip.shape}) DeleteObject(made);
-        for (HDC dc : {from, into, aux}) DeleteDC(dc);
         return -1;
     }
-    HGDIOBJ oldFrom = SelectObject(from, bitmap);
-    HGDIOBJ oldInto = SelectObject(into, strip.mask);
-    SetBkColor(from, GetSysColor(COLOR_BTNFACE));
-    Copy(into, from, w, h, SRCCOPY);
-    // A disabled image shows what is neither transparent nor white.
-    HGDIOBJ oldAux = SelectObject(aux, strip.shape);
-    SetBkColor(from, kWhite);
-    Copy(aux, from, w, h, SRCCOPY);
-    Copy(aux, into, w, h, SRCPAINT);
-    SelectObject(aux, strip.colour);
-    Copy(aux, from, w, h, SRCCOPY);
-    SetTextColor(aux, kWhite);
-    SetBkColor(aux, kBlack);
-    Copy(aux, into, w, h, SRCAND);
-    SelectObject(aux, oldAux);
-    SelectObject(into, oldInto);
-    SelectObject(from, oldFrom);
-    DeleteDC(aux);
-    DeleteDC(into);
-    DeleteDC(from);
     strips_.push_back(strip);
     next_ += strip.count;
     return strip.first;

@@ -73,14 +73,25 @@ void LayOut(HWND hwnd, State& state) {
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
+namespace {
+
+// The toolbar's rectangle in its parent's client coordinates.
+RECT PlaceIn(HWND hwnd, HWND parent) {
+    RECT now{};
+    GetWindowRect(hwnd, &now);
+    POINT corners[2] = {{now.left, now.top}, {now.right, now.bottom}};
+    for (POINT& p : corners) ScreenToClient(parent, &p);
+    return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+}  // namespace
+
 void AutoSize(HWND hwnd, const State& state) {
     const LONG style = StyleOf(hwnd);
     HWND parent = GetParent(hwnd);
-    RECT area{}, now{};
-    if (!parent || !GetClientRect(parent, &area) || !GetWindowRect(hwnd, &now)) return;
-    POINT corners[2] = {{now.left, now.top}, {now.right, now.bottom}};
-    for (POINT& p : corners) ScreenToClient(parent, &p);
-    now = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+    RECT area{};
+    if (!parent || !GetClientRect(parent, &area)) return;
+    const RECT now = PlaceIn(hwnd, parent);
     const int height = ButtonSize(state).cy + 2 * kRowMargin + DividerOf(hwnd);
     RECT want{0, 0, area.right, height};
     // CCS_BOTTOM is CCS_TOP and CCS_NOMOVEY together.
