@@ -116,9 +116,10 @@ void Show(HWND hwnd, Tooltip& tip) {
     const auto index = static_cast<std::size_t>(tip.pending);
     KillTimer(hwnd, kShowTimer);
     tip.pending = -1;
-    tip.text = tip.tools[index].callback ? AskText(hwnd, tip, index) : tip.tools[index].text;
+    std::wstring text = tip.tools[index].callback ? AskText(hwnd, tip, index) : tip.tools[index].text;
     // The owner may have destroyed the tooltip or its tools meanwhile; an empty tip never shows.
-    if (StateOf(hwnd) != &tip || index >= tip.tools.size() || tip.text.empty()) return;
+    if (StateOf(hwnd) != &tip || index >= tip.tools.size() || text.empty()) return;
+    tip.text = std::move(text);
     tip.shown = static_cast<int>(index);
     POINT at;
     GetCursorPos(&at);
