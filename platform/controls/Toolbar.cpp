@@ -8,6 +8,7 @@
 
 #include "controls/Look.h"
 #include "controls/SystemClasses.h"
+#include "controls/ToolbarStandardImages.h"
 #include "controls/ToolbarState.h"
 
 namespace platform {
@@ -22,9 +23,28 @@ void SetStateOf(HWND hwnd, State* state) { SetWindowLongPtrW(hwnd, kStateSlot, r
 
 POINT PointOf(LPARAM lParam) { return {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))}; }
 
-// Only a bitmap handle the program gives (hInst null) is an image source here.
+// The standard images, once per toolbar; the large ones make the images 24 square.
+LRESULT AddStandard(HWND hwnd, State& state, UINT_PTR id) {
+    if (id != IDB_STD_SMALL_COLOR && id != IDB_STD_LARGE_COLOR) return -1;
+    int& first = state.standardFirst[id];
+    if (first >= 0) return first;
+    const int side = id == IDB_STD_LARGE_COLOR ? kLargeStandardSide : kSmallStandardSide;
+    if (id == IDB_STD_LARGE_COLOR) {
+        state.bitmapSize = {side, side};
+        LayOut(hwnd, state);
+    }
+    HBITMAP strip = MakeStandardStrip(side);
+    first = state.images.Add(strip, kStandardImageCount, true);
+    DeleteObject(strip);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return first;
+}
+
+// A bitmap handle the program gives (hInst null), or the platform's standard images; a
+// program's resources are not image sources here.
 LRESULT AddBitmap(HWND hwnd, State& state, WPARAM count, LPARAM lParam) {
     const auto* add = reinterpret_cast<const TBADDBITMAP*>(lParam);
+    if (add && add->hInst == HINST_COMMCTRL) return AddStandard(hwnd, state, add->nID);
     if (!add || add->hInst) return -1;
     const int first = state.images.Add(reinterpret_cast<HBITMAP>(add->nID), static_cast<int>(std::min<WPARAM>(count, 0x10000)));
     InvalidateRect(hwnd, nullptr, FALSE);

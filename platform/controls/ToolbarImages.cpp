@@ -67,9 +67,9 @@ bool Derive(HBITMAP source, HBITMAP colour, HBITMAP mask, HBITMAP shape, int w, 
 
 }  // namespace
 
-int Images::Add(HBITMAP bitmap, int count) {
+int Images::Add(HBITMAP bitmap, int count, bool passing) {
     for (const Strip& s : strips_)
-        if (s.source == bitmap) return s.first;
+        if (bitmap && s.source == bitmap) return s.first;
     BITMAP info{};
     if (!bitmap || GetObjectW(bitmap, sizeof info, &info) != sizeof info) return -1;
     const int w = info.bmWidth, h = info.bmHeight;
@@ -81,6 +81,7 @@ int Images::Add(HBITMAP bitmap, int count) {
         for (HBITMAP made : {strip.colour, strip.mask, strip.shape}) DeleteObject(made);
         return -1;
     }
+    if (passing) strip.source = nullptr;
     strips_.push_back(strip);
     next_ += strip.count;
     return strip.first;

@@ -17,8 +17,9 @@ public:
     ~Images() { Clear(); }
 
     // Adds `count` images from `bitmap` and answers the index of the first, or -1 when the
-    // bitmap cannot be read. A bitmap added before answers the index it was given then.
-    int Add(HBITMAP bitmap, int count);
+    // bitmap cannot be read. A bitmap added before answers the index it was given then, unless
+    // it was added as a passing one (`passing`: the caller deletes it next).
+    int Add(HBITMAP bitmap, int count, bool passing = false);
     // Image `index` with its top left at `at`, `size` of it; nothing for an index no strip has.
     void Draw(HDC dc, int index, POINT at, SIZE size) const;
     // The image's shape, lit from the top left, in the colours of a disabled control.

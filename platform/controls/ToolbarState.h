@@ -48,6 +48,7 @@ struct State {
     DWORD extendedStyle = 0;
     HFONT font = nullptr;  // WM_SETFONT's; the dialog font when none
     SIZE labels{};         // the widest label and a line's height; zero while no button has one
+    int standardFirst[2] = {-1, -1};  // where the small and the large standard images begin
     int hot = -1;
     MouseMode mouse = MouseMode::Idle;
     int pressed = -1;           // while pressing: the button the press began on

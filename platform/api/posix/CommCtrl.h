@@ -330,6 +330,21 @@ typedef struct tagTCKEYDOWN {
 #define HINST_COMMCTRL ((HINSTANCE)-1)
 #define IDB_STD_SMALL_COLOR 0
 #define IDB_STD_LARGE_COLOR 1
+#define STD_CUT 0
+#define STD_COPY 1
+#define STD_PASTE 2
+#define STD_UNDO 3
+#define STD_REDOW 4
+#define STD_DELETE 5
+#define STD_FILENEW 6
+#define STD_FILEOPEN 7
+#define STD_FILESAVE 8
+#define STD_PRINTPRE 9
+#define STD_PROPERTIES 10
+#define STD_HELP 11
+#define STD_FIND 12
+#define STD_REPLACE 13
+#define STD_PRINT 14
 #define TBN_FIRST (0U - 700U)
 #define TBN_BEGINDRAG (TBN_FIRST - 1)
 #define TBN_ENDDRAG (TBN_FIRST - 2)

@@ -188,8 +188,27 @@ TEST_F(ToolbarTest, AddBitmapAnswersTheFirstNewImageAndKnowsABitmapAddedBefore) 
     EXPECT_EQ(Send(TB_ADDBITMAP, 1, 0), -1);
     add.nID = 0;
     EXPECT_EQ(Send(TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&add)), -1);
+}
+
+TEST_F(ToolbarTest, TheStandardImagesComeOnceAndTheLargeOnesEnlargeTheButtons) {
+    MakeToolbar(0);  // its strip holds images 0..2
     TBADDBITMAP standard{HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
-    EXPECT_EQ(Send(TB_ADDBITMAP, 15, reinterpret_cast<LPARAM>(&standard)), -1) << "the standard images are not kept";
+    EXPECT_EQ(Send(TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standard)), 3);
+    EXPECT_EQ(Send(TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standard)), 3) << "once";
+    EXPECT_EQ(Send(TB_GETBUTTONSIZE), MAKELONG(23, 22));
+    TBADDBITMAP view{HINST_COMMCTRL, 4};  // IDB_VIEW_SMALL_COLOR
+    EXPECT_EQ(Send(TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&view)), -1) << "the view images are not kept";
+
+    TBBUTTON save = Make(3 + STD_FILESAVE, 301, kOn, 0);
+    Send(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&save));
+    Backend().PumpUntilIdle();
+    const POINT middle = Middle(8);
+    EXPECT_EQ(Pixel(middle.x, middle.y + 5), RGB(192, 192, 192)) << "the disk's shutter";
+    EXPECT_EQ(Pixel(middle.x - 5, middle.y), RGB(0, 0, 170)) << "the disk";
+
+    standard.nID = IDB_STD_LARGE_COLOR;
+    EXPECT_EQ(Send(TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standard)), 18);
+    EXPECT_EQ(Send(TB_GETBUTTONSIZE), MAKELONG(31, 30)) << "24x24 images";
 }
 
 TEST_F(ToolbarTest, InsertingAndDeletingKeepTheOrderAndTellTheParent) {
