@@ -23,6 +23,7 @@
 
 #include "posix/WinDefs.h"
 #include "posix/WinBase.h"
+#include "posix/WinNls.h"
 #include "posix/WinUser.h"
 #include "posix/WinGdi.h"
 #include "posix/WinControls.h"

@@ -41,6 +41,38 @@ void RoundedBox(HDC dc, const RECT& rect, COLORREF face, COLORREF border, int bo
     for (POINT p : CornersOf(inner)) SetPixel(dc, p.x, p.y, Mix(face, border, kInnerCorner));
 }
 
+namespace {
+
+struct EdgeColours {
+    int outerTopLeft, innerTopLeft, innerBottomRight, outerBottomRight;  // COLOR_* indexes
+};
+
+// One ring of an edge: the top and left in one colour, then the bottom and right over their
+// corners in the other.
+void Ring(HDC dc, const RECT& r, unsigned sides, COLORREF topLeft, COLORREF bottomRight) {
+    if (sides & kTop) Fill(dc, {r.left, r.top, r.right, r.top + 1}, topLeft);
+    if (sides & kLeft) Fill(dc, {r.left, r.top, r.left + 1, r.bottom}, topLeft);
+    if (sides & kBottom) Fill(dc, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+    if (sides & kRight) Fill(dc, {r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+}
+
+void Edge(HDC dc, const RECT& rect, unsigned sides, const EdgeColours& c) {
+    Ring(dc, rect, sides, GetSysColor(c.outerTopLeft), GetSysColor(c.outerBottomRight));
+    RECT inner = rect;
+    InflateRect(&inner, -1, -1);
+    if (!IsRectEmpty(&inner)) Ring(dc, inner, sides, GetSysColor(c.innerTopLeft), GetSysColor(c.innerBottomRight));
+}
+
+}  // namespace
+
+void RaisedEdge(HDC dc, const RECT& rect, unsigned sides) {
+    Edge(dc, rect, sides, {COLOR_BTNHIGHLIGHT, COLOR_3DLIGHT, COLOR_BTNSHADOW, COLOR_3DDKSHADOW});
+}
+
+void SunkenEdge(HDC dc, const RECT& rect, unsigned sides) {
+    Edge(dc, rect, sides, {COLOR_3DDKSHADOW, COLOR_BTNSHADOW, COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT});
+}
+
 HBRUSH ParentColours(HWND control, HDC dc, UINT message) {
     HWND parent = GetParent(control);
     return reinterpret_cast<HBRUSH>(SendMessageW(parent ? parent : control, message, reinterpret_cast<WPARAM>(dc),

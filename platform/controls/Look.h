@@ -28,6 +28,12 @@ using paint::Outline;
 // A box with softly rounded corners: `face` inside a frame `borderWidth` pixels wide. The
 // corner pixels are blended with what is already there, so fill the surroundings first.
 void RoundedBox(HDC dc, const RECT& rect, COLORREF face, COLORREF border, int borderWidth);
+// The platform's classic edges, two pixels wide, drawn just inside `rect` on the sides named
+// (`kLeft | kTop | ...`) in the system's 3D colours: a raised shape (a tab, a button at rest) is
+// lit from the top left, a sunken one (a button held down) from the bottom right.
+enum Side : unsigned { kLeft = 1, kTop = 2, kRight = 4, kBottom = 8, kAllSides = 15 };
+void RaisedEdge(HDC dc, const RECT& rect, unsigned sides = kAllSides);
+void SunkenEdge(HDC dc, const RECT& rect, unsigned sides = kAllSides);
 // Asks the control's parent for its colours (WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, ...): the
 // parent sets them in `dc` and answers with the brush to fill with (null when it gives none).
 HBRUSH ParentColours(HWND control, HDC dc, UINT message);

@@ -25,16 +25,17 @@ void Ring(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
     look::Fill(dc, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
 }
 
+// A pressed or checked button's sunken edge: the platform's toolbar puts the shadow outside and
+// the dark shadow inside, the other way round from the shared sunken edge.
 void Edge3D(HDC dc, const RECT& r, bool sunken) {
-    RECT inner = r;
-    InflateRect(&inner, -1, -1);
-    if (sunken) {
-        Ring(dc, r, Sys(COLOR_BTNSHADOW), Sys(COLOR_BTNHIGHLIGHT));
-        Ring(dc, inner, Sys(COLOR_3DDKSHADOW), Sys(COLOR_3DLIGHT));
+    if (!sunken) {
+        look::RaisedEdge(dc, r);
         return;
     }
-    Ring(dc, r, Sys(COLOR_BTNHIGHLIGHT), Sys(COLOR_3DDKSHADOW));
-    Ring(dc, inner, Sys(COLOR_3DLIGHT), Sys(COLOR_BTNSHADOW));
+    RECT inner = r;
+    InflateRect(&inner, -1, -1);
+    Ring(dc, r, Sys(COLOR_BTNSHADOW), Sys(COLOR_BTNHIGHLIGHT));
+    Ring(dc, inner, Sys(COLOR_3DDKSHADOW), Sys(COLOR_3DLIGHT));
 }
 
 void ThinEdge(HDC dc, const RECT& r, bool sunken) {

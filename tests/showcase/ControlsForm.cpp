@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "tests/showcase/ToolbarStrip.h"
+
 namespace showcase {
 
 using OrloUtility::GUIElement;
@@ -20,15 +22,8 @@ void Place(GUIElement& element, int x, int y, int width, int height) {
 // font's own height is.
 constexpr int kRowHeight = 20;
 
-// The numeric box refuses to be stepped past this, to show a refused step.
-constexpr int kHighestStep = 8;
-
-const char* StateName(UINT state) {
-    switch (state) {
-    case BST_CHECKED: return "checked";
-    case BST_INDETERMINATE: return "indeterminate";
-    default: return "unchecked";
-    }
+SYSTEMTIME Day(WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0) {
+    return SYSTEMTIME{year, month, 0, day, hour, minute, 0, 0};
 }
 
 }  // namespace
@@ -40,9 +35,12 @@ ControlsForm::ControlsForm(HINSTANCE instance, EventLog& log, bool frameless) : 
     framed = !frameless;
     PlaceControls();
     FillLists();
+    FillToolbar();
     ListenToChecks();
     ListenToLists();
     ListenToNumbers();
+    ListenToDates();
+    ListenToTabs();
     done_.commandCallback = [](GUIElement& button) {
         Of(button).Log(button, "click");
         SendMessageW(Of(button).Handle(), WM_CLOSE, 0, 0);
@@ -56,24 +54,56 @@ ControlsForm& ControlsForm::Of(GUIElement& element) {
 }
 
 // controls_e2e.sh and the comparison with the real platform click these places: they move
-// together.
+// together. A page's controls stand at their places inside the page.
 void ControlsForm::PlaceControls() {
+    Place(tabs_, 8, 40, 584, 290);
+    // Tabs of one width, so that a script finds each at the same place whatever the font.
+    tabs_.tabWidth = 90;
+    tabs_.AddTab("Choices", choices_);
+    tabs_.AddTab("Numbers", numbers_);
+    tabs_.AddTab("Dates", dates_);
+    PlaceChoices();
+    PlaceNumbers();
+    PlaceDates();
+    Place(done_, 504, 340, 80, 30);
+}
+
+void ControlsForm::PlaceChoices() {
     Place(sound_, 16, 12, 120, 24);
     Place(music_, 16, 40, 120, 24);
     music_.threeState = true;
     Place(fruit_, 16, 72, 150, 4 * kRowHeight + 4);
     Place(colour_, 184, 12, 150, 120);
     Place(city_, 184, 44, 150, 120);
-    Place(volumeLabel_, 184, 84, 60, 20);
-    Place(volume_, 184, 104, 180, 32);
-    Place(countLabel_, 184, 148, 60, 20);
-    Place(count_, 244, 144, 90, 24);
-    Place(panel_, 384, 12, 160, 200);
+}
+
+void ControlsForm::PlaceNumbers() {
+    Place(volumeLabel_, 16, 12, 60, 20);
+    Place(volume_, 16, 32, 180, 32);
+    Place(countLabel_, 16, 80, 60, 20);
+    Place(count_, 76, 76, 90, 24);
+    Place(panel_, 240, 12, 160, 200);
     panel_.bordered = true;
     panel_.SetBackColor(RGB(224, 236, 248));
     Place(lights_, 8, 8, 120, 24);
     Place(rooms_, 8, 40, 140, 3 * kRowHeight + 4);
-    Place(done_, 464, 240, 80, 30);
+}
+
+// Every date stays within 2024, a leap year, so that the last of February is the 29th.
+void ControlsForm::PlaceDates() {
+    Place(day_, 16, 12, 120, 24);
+    Place(moment_, 16, 48, 180, 24);
+    moment_.showTime = true;
+    calendar_.x = 240;
+    calendar_.y = 12;
+    const OrloUtility::DateRange year{Day(2024, 1, 1), Day(2024, 12, 31)};
+    day_.SetDate(Day(2024, 2, 27));
+    day_.SetRange(year);
+    moment_.SetDate(Day(2024, 2, 27, 9, 30));
+    moment_.SetRange(year);
+    calendar_.SetToday(Day(2024, 2, 29));
+    calendar_.SetSelectedDate(Day(2024, 2, 27));
+    calendar_.SetRange(year);
 }
 
 void ControlsForm::FillLists() {
@@ -91,66 +121,9 @@ void ControlsForm::FillLists() {
     rooms_.itemHeight = kRowHeight;
 }
 
-void ControlsForm::ListenToChecks() {
-    for (OrloUtility::CheckBox* box : {&sound_, &music_, &lights_}) {
-        box->changedCallback = [](GUIElement& element) {
-            auto& check = static_cast<OrloUtility::CheckBox&>(element);
-            Of(element).Log(element, StateName(check.GetCheckState()));
-        };
-    }
-}
-
-void ControlsForm::ListenToLists() {
-    auto selection = [](GUIElement& element) {
-        auto& list = static_cast<OrloUtility::ListBox&>(element);
-        std::string line = "selection";
-        for (int index : list.GetSelectedIndices()) {
-            line += ' ';
-            line += list.ItemText(index);
-        }
-        Of(element).Log(element, line);
-    };
-    fruit_.selectionChangedCallback = selection;
-    rooms_.selectionChangedCallback = selection;
-    fruit_.doubleClickCallback = [](GUIElement& element) {
-        auto& list = static_cast<OrloUtility::ListBox&>(element);
-        Of(element).Log(element, "double click " + list.ItemText(list.GetSelectedIndex()));
-    };
-    auto picked = [](GUIElement& element) {
-        auto& box = static_cast<OrloUtility::ComboBox&>(element);
-        Of(element).Log(element, "selection " + box.ItemText(box.GetSelectedIndex()));
-    };
-    colour_.selectionChangedCallback = picked;
-    city_.selectionChangedCallback = picked;
-    city_.editChangedCallback = [](GUIElement& element) {
-        Of(element).Log(element, "edit " + element.GetNarrowText());
-    };
-}
-
-void ControlsForm::ListenToNumbers() {
-    volume_.SetSteps(1, 10);
-    volume_.SetTickFrequency(10);
-    volume_.valueChangedCallback = [](GUIElement& element) {
-        Of(element).Log(element, "value " + std::to_string(static_cast<OrloUtility::Slider&>(element).GetValue()));
-    };
-    volume_.changeEndedCallback = [](GUIElement& element) {
-        Of(element).Log(element, "end " + std::to_string(static_cast<OrloUtility::Slider&>(element).GetValue()));
-    };
-    count_.SetRange(-5, 20);
-    count_.valueChangedCallback = [](GUIElement& element) {
-        Of(element).Log(element, "value " + std::to_string(static_cast<OrloUtility::NumericBox&>(element).GetValue()));
-    };
-    count_.stepCallback = [](GUIElement& element, int proposed) {
-        const bool allowed = proposed <= kHighestStep;
-        Of(element).Log(element, "step to " + std::to_string(proposed) + (allowed ? "" : " refused"));
-        return allowed;
-    };
-}
-
 void ControlsForm::Create() {
     Form::Create();
-    GUIElement* controls[] = {&sound_, &music_, &fruit_,     &colour_, &city_,  &volumeLabel_,
-                              &volume_, &countLabel_, &count_, &panel_, &done_};
+    GUIElement* controls[] = {&toolbar_, &tabs_, &done_};
     for (GUIElement* control : controls) control->Create();
 }
 
@@ -162,8 +135,10 @@ bool ControlsForm::OnCloseQuery() {
 // One line per event: the control's name, then what happened.
 void ControlsForm::Log(const GUIElement& element, const std::string& what) {
     const std::pair<const GUIElement*, const char*> names[] = {
-        {&sound_, "sound"}, {&music_, "music"}, {&fruit_, "fruit"},   {&colour_, "colour"}, {&city_, "city"},
-        {&volume_, "volume"}, {&count_, "count"}, {&lights_, "lights"}, {&rooms_, "rooms"},   {&done_, "done"}};
+        {&sound_, "sound"},   {&music_, "music"}, {&fruit_, "fruit"},   {&colour_, "colour"},
+        {&city_, "city"},     {&volume_, "volume"}, {&count_, "count"}, {&lights_, "lights"},
+        {&rooms_, "rooms"},   {&done_, "done"},   {&tabs_, "tabs"},     {&day_, "day"},
+        {&moment_, "moment"}, {&calendar_, "calendar"}, {&toolbar_, "toolbar"}};
     const char* name = "?";
     for (const auto& [control, controlName] : names)
         if (control == &element) name = controlName;

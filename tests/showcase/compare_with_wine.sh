@@ -62,7 +62,7 @@ drive() {
     local last=$((${#CONTROLS_STEPS[@]} - 1)) i
     for i in "${!CONTROLS_STEPS[@]}"; do
         # The picture shows every control used, before the last step closes the form.
-        [ "$i" -eq "$last" ] && [ -n "$SHOTS" ] && import -window root -crop 580x320+90+90 "$SHOTS/controls-$name.png"
+        [ "$i" -eq "$last" ] && [ -n "$SHOTS" ] && import -window root -crop 620x400+90+90 "$SHOTS/controls-$name.png"
         step=${CONTROLS_STEPS[$i]}
         # shellcheck disable=SC2086
         perform_step "$LEFT" "$TOP" ${step%%|*}

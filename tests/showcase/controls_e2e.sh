@@ -37,7 +37,7 @@ LEFT=100
 TOP=100
 
 shoot() {
-    import -window root -crop 580x320+90+90 "$SHOTS/$1" || fail "cannot take the screenshot $1"
+    import -window root -crop 620x400+90+90 "$SHOTS/$1" || fail "cannot take the screenshot $1"
     echo "screenshot: $SHOTS/$1"
 }
 

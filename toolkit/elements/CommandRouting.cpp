@@ -15,16 +15,8 @@ namespace {
 // The high half of a command's first parameter: 0 for a menu, 1 for an accelerator.
 constexpr WORD kFromMenu = 0;
 
-// A checkable item's state becomes the opposite of the mark the menu shows before its command
-// runs, so the command reads the new state.
 void ChooseMenuItem(std::uint32_t id) {
-    SubMenu* item = FindMenuItemById(id);
-    if (!item) return;
-    if (item->checkable) {
-        item->checked = !item->IsChecked();
-        if (item->IsCreated()) item->ApplyCheckMark();
-    }
-    if (item->commandCallback) item->commandCallback(*item);
+    if (SubMenu* item = FindMenuItemById(id)) ChooseMenuItem(*item);
 }
 
 void CallHotKey(Form& form, const Form::HotKey& entry) {
@@ -44,9 +36,19 @@ void DeliverToForeground(const Form::HotKey& pressed) {
 
 }  // namespace
 
+// A checkable item's state becomes the opposite of the mark the menu shows before its command
+// runs, so the command reads the new state.
+void ChooseMenuItem(SubMenu& item) {
+    if (item.checkable) {
+        item.checked = !item.IsChecked();
+        if (item.IsCreated()) item.ApplyCheckMark();
+    }
+    if (item.commandCallback) item.commandCallback(item);
+}
+
 void RouteCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam != 0) {
-        RouteControlCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        RouteControlCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
         return;
     }
     if (HIWORD(wParam) == kFromMenu) ChooseMenuItem(LOWORD(wParam));

@@ -4,7 +4,9 @@ namespace OrloUtility {
 
 void ControlEvents::OnControlCommand(WORD) {}
 
-LRESULT ControlEvents::OnControlNotify(const NMHDR&) { return 0; }
+void ControlEvents::OnControlCommandFrom(WORD, WORD code) { OnControlCommand(code); }
+
+LRESULT ControlEvents::OnControlNotify(NMHDR&) { return 0; }
 
 void ControlEvents::OnControlScroll(WORD, int) {}
 

@@ -12,8 +12,12 @@ class ControlEvents {
 public:
     // A WM_COMMAND notification from the control, by its code (BN_CLICKED, LBN_SELCHANGE, ...).
     virtual void OnControlCommand(WORD code);
-    // A WM_NOTIFY from the control; the answer goes back to the control.
-    virtual LRESULT OnControlNotify(const NMHDR& header);
+    // The same with the id the command carries, which a control of many buttons (a toolbar)
+    // needs; by default the id is not looked at.
+    virtual void OnControlCommandFrom(WORD id, WORD code);
+    // A WM_NOTIFY from the control; the answer goes back to the control, and so do the fields
+    // a notification asks to have filled in (a tooltip's text).
+    virtual LRESULT OnControlNotify(NMHDR& header);
     // A WM_HSCROLL or WM_VSCROLL from the control: the scroll code and the position word.
     virtual void OnControlScroll(WORD code, int position);
     // A second window the element is made of, whose reports are the element's too (the arrows

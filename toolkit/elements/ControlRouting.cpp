@@ -24,16 +24,16 @@ ControlEvents* EventsOf(HWND control) { return dynamic_cast<ControlEvents*>(Owne
 
 }  // namespace
 
-void RouteControlCommand(HWND control, WORD code) {
+void RouteControlCommand(HWND control, WORD id, WORD code) {
     GUIElement* element = OwnerOf(control);
     if (auto* command = dynamic_cast<CommandElement*>(element)) {
         if (command->commandCallback) command->commandCallback(*element);
         return;
     }
-    if (auto* events = dynamic_cast<ControlEvents*>(element)) events->OnControlCommand(code);
+    if (auto* events = dynamic_cast<ControlEvents*>(element)) events->OnControlCommandFrom(id, code);
 }
 
-std::optional<LRESULT> RouteControlNotify(const NMHDR* header) {
+std::optional<LRESULT> RouteControlNotify(NMHDR* header) {
     if (!header) return std::nullopt;
     ControlEvents* events = EventsOf(header->hwndFrom);
     if (!events) return std::nullopt;

@@ -90,7 +90,7 @@ void NumericBox::OnControlCommand(WORD code) {
 }
 
 // A refused step is answered with non-zero, and the arrows leave the value as it is.
-LRESULT NumericBox::OnControlNotify(const NMHDR& header) {
+LRESULT NumericBox::OnControlNotify(NMHDR& header) {
     if (header.code != UDN_DELTAPOS || !stepCallback) return 0;
     const auto& step = reinterpret_cast<const NMUPDOWN&>(header);
     const int proposed = std::clamp(step.iPos + step.iDelta, minimum, maximum);

@@ -31,7 +31,7 @@ public:
     HWND CompanionWindow() const override { return arrows_; }
     bool OnChar(WCHAR character) override;
     void OnControlCommand(WORD code) override;
-    LRESULT OnControlNotify(const NMHDR& header) override;
+    LRESULT OnControlNotify(NMHDR& header) override;
 
     int minimum = 0;
     int maximum = 100;

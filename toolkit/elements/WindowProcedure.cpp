@@ -11,6 +11,7 @@
 #include "toolkit/elements/Form.h"
 #include "toolkit/elements/OwnerDrawnButton.h"
 #include "toolkit/elements/Panel.h"
+#include "toolkit/elements/TabControl.h"
 #include "toolkit/elements/Timer.h"
 
 namespace OrloUtility {
@@ -112,8 +113,18 @@ void FocusNextTabStop(GUIElement& element, HWND window) {
     if (GUIElement* target = FindByHandle(next)) target->Focus();
 }
 
+// Ctrl+Tab on a tab control's page, or on its tabs, turns the page, as in any tabbed dialog;
+// elsewhere it is a Tab like any other.
+bool TurnPage(GUIElement& element) {
+    if (!(GetKeyState(VK_CONTROL) & 0x8000)) return false;
+    TabControl* tabs = EnclosingTabControl(&element);
+    if (!tabs) return false;
+    tabs->SelectNext((GetKeyState(VK_SHIFT) & 0x8000) != 0);
+    return true;
+}
+
 void OnKeyDownMessage(GUIElement& element, HWND window, UINT key) {
-    if (key == VK_TAB) FocusNextTabStop(element, window);
+    if (key == VK_TAB && !TurnPage(element)) FocusNextTabStop(element, window);
     element.OnKeyDown(key);
 }
 
@@ -192,7 +203,7 @@ std::optional<LRESULT> Route(GUIElement* element, const Message& m) {
     case WM_MOUSELEAVE: OnMouseLeaveMessage(element); return std::nullopt;
     case WM_TIMER: TickTimer(m.wParam); return std::nullopt;
     case WM_COMMAND: RouteCommand(m.wParam, m.lParam); return std::nullopt;
-    case WM_NOTIFY: return RouteControlNotify(reinterpret_cast<const NMHDR*>(m.lParam));
+    case WM_NOTIFY: return RouteControlNotify(reinterpret_cast<NMHDR*>(m.lParam));
     case WM_HSCROLL:
     case WM_VSCROLL:
         // Without a control named, the report is of the window's own scroll bar.

@@ -11,9 +11,48 @@ namespace platform {
 
 namespace {
 
-bool IsTabStop(HWND hwnd) {
-    Window* w = FindWindow(hwnd);
-    return w && IsShownOnScreen(*w) && !(w->style & WS_DISABLED) && (w->style & WS_TABSTOP);
+bool IsOpenControlParent(const Window& w) {
+    return (w.exStyle & WS_EX_CONTROLPARENT) && (w.style & WS_VISIBLE) && !(w.style & WS_DISABLED);
+}
+
+bool IsTabStop(const Window& w) { return (w.style & WS_TABSTOP) && (w.style & WS_VISIBLE) && !(w.style & WS_DISABLED); }
+
+HWND NextTabItem(HWND main, HWND dialog, HWND control, bool previous);
+
+// Where a search starts: after the control among its siblings; past the last of a nested
+// control parent's children, after that parent; past the last of the dialog's, round to its
+// first (the last, backwards).
+HWND FirstCandidate(HWND main, HWND dialog, HWND control, bool previous) {
+    const UINT search = previous ? GW_HWNDPREV : GW_HWNDNEXT;
+    if (!control) {
+        HWND first = GetWindow(dialog, GW_CHILD);
+        return previous && first ? GetWindow(first, GW_HWNDLAST) : first;
+    }
+    if (!IsChild(main, control)) return nullptr;
+    if (HWND next = GetWindow(control, search)) return next;
+    HWND parent = GetParent(control);
+    return parent != main ? GetWindow(parent, search) : GetWindow(control, previous ? GW_HWNDLAST : GW_HWNDFIRST);
+}
+
+// A visible, enabled control parent is looked into and is never a stop itself; a search that
+// runs out inside nested control parents carries on after them, then round the whole dialog.
+HWND NextTabItem(HWND main, HWND dialog, HWND control, bool previous) {
+    const UINT search = previous ? GW_HWNDPREV : GW_HWNDNEXT;
+    for (HWND child = FirstCandidate(main, dialog, control, previous); child; child = GetWindow(child, search)) {
+        Window* w = FindWindow(child);
+        if (!w) break;
+        if (IsOpenControlParent(*w)) {
+            if (HWND found = NextTabItem(main, child, nullptr, previous)) return found;
+        } else if (IsTabStop(*w)) {
+            return child;
+        }
+    }
+    if (!control) return nullptr;
+    HWND found = nullptr;
+    for (HWND parent = GetParent(control); parent && parent != main && !found; parent = GetParent(parent))
+        found = NextTabItem(main, GetParent(parent), parent, previous);
+    if (!found) found = NextTabItem(main, main, nullptr, previous);
+    return found ? found : control;
 }
 
 // The dialog's controls in order: children, and the children of children that hold controls.
@@ -136,18 +175,10 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
 
 HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
     if (!CheckWindow(hDlg)) return nullptr;
-    std::vector<HWND> controls = ControlsOf(hDlg);
-    if (bPrevious) std::reverse(controls.begin(), controls.end());
-    auto from = std::find(controls.begin(), controls.end(), hCtl);
-    // Search after the control, wrapping round; from the start when it is not one of them.
-    std::size_t start = from == controls.end() ? 0 : static_cast<std::size_t>(from - controls.begin()) + 1;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        HWND candidate = controls[(start + i) % controls.size()];
-        // A control holding the one the search starts from (a combo box round its edit) is
-        // where the focus already is, not the next stop.
-        if (IsTabStop(candidate) && !(hCtl && IsChild(candidate, hCtl))) return candidate;
-    }
-    return hCtl && IsChild(hDlg, hCtl) ? hCtl : nullptr;
+    if (hCtl == hDlg) hCtl = nullptr;
+    // The platform finds no previous stop without a control to start from.
+    if (!hCtl && bPrevious) return nullptr;
+    return NextTabItem(hDlg, hDlg, hCtl, bPrevious != FALSE);
 }
 
 BOOL WINAPI IsDialogMessageW(HWND hDlg, LPMSG lpMsg) {

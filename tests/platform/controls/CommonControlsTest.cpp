@@ -29,6 +29,10 @@ TEST_F(CommonControlsTest, EachFlagRegistersTheClassesItNamesAndNoOthers) {
         {ICC_WIN95_CLASSES, TOOLBARCLASSNAMEW, true},
         {ICC_TAB_CLASSES, TOOLTIPS_CLASSW, true},
         {ICC_TAB_CLASSES, TRACKBAR_CLASSW, false},
+        {ICC_TAB_CLASSES, WC_TABCONTROLW, true},
+        {ICC_BAR_CLASSES, WC_TABCONTROLW, false},
+        {ICC_WIN95_CLASSES, WC_TABCONTROLW, true},
+        {ICC_STANDARD_CLASSES, WC_TABCONTROLW, false},
         {ICC_TREEVIEW_CLASSES, TOOLTIPS_CLASSW, true},
         {ICC_UPDOWN_CLASS, UPDOWN_CLASSW, true},
         {ICC_UPDOWN_CLASS, TOOLTIPS_CLASSW, false},
@@ -52,6 +56,7 @@ TEST_F(CommonControlsTest, TheStandardControlsNeedNoCallAndTheCommonOnesDo) {
     EXPECT_FALSE(CanMake(TRACKBAR_CLASSW));
     EXPECT_FALSE(CanMake(UPDOWN_CLASSW));
     EXPECT_FALSE(CanMake(TOOLBARCLASSNAMEW));
+    EXPECT_FALSE(CanMake(WC_TABCONTROLW));
 }
 
 TEST_F(CommonControlsTest, ACallWithAWrongSizeIsRefusedAndRegistersNothing) {

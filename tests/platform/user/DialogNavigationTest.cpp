@@ -58,6 +58,34 @@ TEST_F(DialogNavigationTest, NextTabStopSkipsWhatCannotTakeTheFocusAndWraps) {
     EXPECT_EQ(GetNextDlgTabItem(dialog_, a_, FALSE), e_);
 }
 
+// A visible, enabled control parent is looked into and never stops the search itself; a
+// control's own children (a combo box's field) are not looked into; a search that runs out
+// inside a control parent carries on after it.
+TEST_F(DialogNavigationTest, ControlParentsAreLookedIntoAndOtherWindowsChildrenAreNot) {
+    HWND holder = CreateWindowExW(WS_EX_CONTROLPARENT, L"Control", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 100, 0, 100,
+                                  100, dialog_, nullptr, nullptr, nullptr);
+    HWND inner1 = CreateWindowExW(0, L"Control", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 50, 20, holder, nullptr,
+                                  nullptr, nullptr);
+    HWND inner2 = CreateWindowExW(0, L"Control", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 20, 50, 20, holder, nullptr,
+                                  nullptr, nullptr);
+    HWND field = CreateWindowExW(0, L"Control", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 20, 20, a_, nullptr,
+                                 nullptr, nullptr);
+    struct Case {
+        HWND from;
+        BOOL previous;
+        HWND expected;
+    };
+    const Case cases[] = {
+        {e_, FALSE, inner1},      {a_, FALSE, c_},          {e_, TRUE, c_},
+        {c_, FALSE, e_},          {inner1, FALSE, inner2},  {inner2, FALSE, a_},
+        {inner1, TRUE, e_},       {field, FALSE, c_},       {holder, FALSE, a_},
+        {nullptr, TRUE, nullptr}, {dialog_, FALSE, a_},
+    };
+    for (const Case& c : cases) EXPECT_EQ(GetNextDlgTabItem(dialog_, c.from, c.previous), c.expected);
+    ShowWindow(holder, SW_HIDE);
+    EXPECT_EQ(GetNextDlgTabItem(dialog_, e_, FALSE), a_) << "a hidden holder is passed by";
+}
+
 TEST_F(DialogNavigationTest, TabAndShiftTabMoveTheFocusUnlessTheControlWantsTab) {
     SetFocus(a_);
     Press(VK_TAB);
