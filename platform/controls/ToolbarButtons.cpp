@@ -21,10 +21,10 @@ Button* ByIndex(State& state, WPARAM index) {
 
 void InvalidateButton(HWND hwnd, const Button& b) { InvalidateRect(hwnd, &b.rect, FALSE); }
 
-// iString holds a label's address, or an index into a list of strings this toolbar does not
-// keep; the platform tells them apart by the address being above the first 64K.
+// iString holds a label's address, an index into a list of strings this toolbar does not keep,
+// or -1 for none; the platform tells an address by its being above the first 64K.
 std::wstring LabelOf(const TBBUTTON& b) {
-    if (static_cast<std::uintptr_t>(b.iString) <= 0xFFFF) return {};
+    if (b.iString == -1 || static_cast<std::uintptr_t>(b.iString) <= 0xFFFF) return {};
     return reinterpret_cast<const wchar_t*>(b.iString);
 }
 

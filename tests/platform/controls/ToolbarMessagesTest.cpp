@@ -321,12 +321,13 @@ int TextWidth(const wchar_t* text) {
 TEST_F(ToolbarTest, LabelsMakeEveryButtonAsWideAsTheWidestAndALineTaller) {
     wchar_t open[] = L"Apri";
     TBBUTTON buttons[] = {Make(0, 101, kOn, 0), Make(1, 102, kOn, 0), Make(2, 103, 0, 0), Make(0, 0, 0, BTNS_SEP),
-                          Make(1, 104, kOn, 0)};
+                          Make(1, 104, kOn, 0), Make(1, 105, kOn, 0)};
     buttons[0].iString = reinterpret_cast<INT_PTR>(open);
     buttons[1].iString = reinterpret_cast<INT_PTR>(L"Salva il file");
     buttons[2].iString = reinterpret_cast<INT_PTR>(L"X");
     buttons[4].iString = 2;  // an index into a list of strings, not a label
-    MakeToolbar(0, buttons, 5);
+    buttons[5].iString = -1;  // no string
+    MakeToolbar(0, buttons, 6);
     open[0] = L'?';  // the toolbar keeps its own copy
 
     const LRESULT size = Send(TB_GETBUTTONSIZE);
@@ -342,6 +343,7 @@ TEST_F(ToolbarTest, LabelsMakeEveryButtonAsWideAsTheWidestAndALineTaller) {
     EXPECT_STREQ(text, L"Apri");
     EXPECT_EQ(Send(TB_GETBUTTONTEXTW, 102), 13);
     EXPECT_EQ(Send(TB_GETBUTTONTEXTW, 104), 0);
+    EXPECT_EQ(Send(TB_GETBUTTONTEXTW, 105), 0);
     EXPECT_EQ(Send(TB_GETBUTTONTEXTW, 999), -1);
 
     Backend().PumpUntilIdle();
