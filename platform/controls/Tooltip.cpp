@@ -1,6 +1,8 @@
 // The tooltip control ("tooltips_class32"): a small window with a line of text that appears
 // when the pointer rests over one of its tools and goes when the pointer leaves it. With
-// TTF_SUBCLASS the tooltip sees the tool window's mouse messages itself.
+// TTF_SUBCLASS the tooltip sees the tool window's mouse messages itself. A tool whose text is
+// LPSTR_TEXTCALLBACKW has its text asked for each time its tip is about to show: the tooltip
+// sends TTN_GETDISPINFOW to the tool's window, which fills szText or points lpszText at the text.
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -25,6 +27,7 @@ struct Tool {
     UINT flags;
     RECT rect;
     std::wstring text;
+    bool callback;  // LPSTR_TEXTCALLBACKW: the text is asked for
 };
 
 struct Tooltip {
@@ -32,6 +35,7 @@ struct Tooltip {
     int pending = -1;
     int shown = -1;
     bool active = true;
+    std::wstring text;  // what the shown tip says
 };
 
 Tooltip* StateOf(HWND hwnd) { return reinterpret_cast<Tooltip*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
@@ -84,14 +88,42 @@ SIZE TipSize(const std::wstring& text) {
     return {measured.cx + 2 * kPadding + 2, measured.cy + 2 * kPadding};
 }
 
+void SetText(Tool& tool, LPCWSTR text) {
+    tool.callback = text == LPSTR_TEXTCALLBACKW;
+    tool.text = tool.callback || !text ? L"" : text;
+}
+
+// The text the tool's window gives. With TTF_DI_SETITEM it becomes the tool's own, asked no more.
+std::wstring AskText(HWND hwnd, Tooltip& tip, std::size_t index) {
+    const Tool tool = tip.tools[index];
+    NMTTDISPINFOW info{};
+    info.hdr = {hwnd, tool.id, TTN_GETDISPINFOW};
+    info.lpszText = info.szText;
+    info.uFlags = tool.flags;
+    SendMessageW(tool.window, WM_NOTIFY, tool.id, reinterpret_cast<LPARAM>(&info));
+    info.szText[std::size(info.szText) - 1] = L'\0';
+    // A text from a module's resources (hinst set) is not one this platform can load.
+    const bool pointed = !info.hinst && info.lpszText && info.lpszText != LPSTR_TEXTCALLBACKW;
+    std::wstring text = pointed ? info.lpszText : info.szText;
+    if (StateOf(hwnd) != &tip || index >= tip.tools.size()) return text;
+    Tool& now = tip.tools[index];
+    if ((info.uFlags & TTF_DI_SETITEM) && now.window == tool.window && now.id == tool.id) SetText(now, text.c_str());
+    return text;
+}
+
 void Show(HWND hwnd, Tooltip& tip) {
     if (tip.pending < 0 || !tip.active) return;
-    tip.shown = tip.pending;
-    tip.pending = -1;
+    const auto index = static_cast<std::size_t>(tip.pending);
     KillTimer(hwnd, kShowTimer);
+    tip.pending = -1;
+    std::wstring text = tip.tools[index].callback ? AskText(hwnd, tip, index) : tip.tools[index].text;
+    // The owner may have destroyed the tooltip or its tools meanwhile; an empty tip never shows.
+    if (StateOf(hwnd) != &tip || index >= tip.tools.size() || text.empty()) return;
+    tip.text = std::move(text);
+    tip.shown = static_cast<int>(index);
     POINT at;
     GetCursorPos(&at);
-    SIZE size = TipSize(tip.tools[static_cast<std::size_t>(tip.shown)].text);
+    SIZE size = TipSize(tip.text);
     SetWindowPos(hwnd, HWND_TOPMOST, at.x, at.y + 20, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hwnd, nullptr, FALSE);
 }
@@ -135,8 +167,7 @@ void Paint(HWND hwnd, Tooltip& tip) {
         SetTextColor(dc, RGB(87, 87, 87));
         RECT box = client;
         InflateRect(&box, -kPadding - 1, -kPadding);
-        const std::wstring& text = tip.tools[static_cast<std::size_t>(tip.shown)].text;
-        DrawTextW(dc, text.c_str(), -1, &box, DT_NOPREFIX);
+        DrawTextW(dc, tip.text.c_str(), -1, &box, DT_NOPREFIX);
         SelectObject(dc, old);
     }
     EndPaint(hwnd, &ps);
@@ -144,7 +175,8 @@ void Paint(HWND hwnd, Tooltip& tip) {
 
 LRESULT AddTool(HWND hwnd, Tooltip& tip, const TTTOOLINFOW* info) {
     if (!info) return FALSE;
-    Tool tool{info->hwnd, info->uId, info->uFlags, info->rect, info->lpszText ? info->lpszText : L""};
+    Tool tool{info->hwnd, info->uId, info->uFlags, info->rect, {}, false};
+    SetText(tool, info->lpszText);
     tip.tools.push_back(tool);
     if (info->uFlags & TTF_SUBCLASS) Subclass(hwnd, ToolWindow(*info));
     return TRUE;
@@ -167,9 +199,10 @@ LRESULT CALLBACK TooltipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         if (tip) Hide(hwnd, *tip);
         return 0;
     case TTM_UPDATETIPTEXTW:
-        if (Tool* tool = tip && info ? Find(*tip, *info) : nullptr) tool->text = info->lpszText ? info->lpszText : L"";
+        if (Tool* tool = tip && info ? Find(*tip, *info) : nullptr) SetText(*tool, info->lpszText);
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
+    case TTM_GETTOOLCOUNT: return tip ? static_cast<LRESULT>(tip->tools.size()) : 0;
     case TTM_NEWTOOLRECTW:
         if (Tool* tool = tip && info ? Find(*tip, *info) : nullptr) tool->rect = info->rect;
         return 0;

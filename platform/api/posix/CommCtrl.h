@@ -39,6 +39,7 @@ BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce);
 #define LPSTR_TEXTCALLBACKW ((LPWSTR)-1L)
 #define TTM_ACTIVATE (WM_USER + 1)
 #define TTM_RELAYEVENT (WM_USER + 7)
+#define TTM_GETTOOLCOUNT (WM_USER + 13)
 #define TTM_SETMAXTIPWIDTH (WM_USER + 24)
 #define TTM_ADDTOOLW (WM_USER + 50)
 #define TTM_DELTOOLW (WM_USER + 51)
@@ -329,9 +330,32 @@ typedef struct tagTCKEYDOWN {
 #define HINST_COMMCTRL ((HINSTANCE)-1)
 #define IDB_STD_SMALL_COLOR 0
 #define IDB_STD_LARGE_COLOR 1
+#define STD_CUT 0
+#define STD_COPY 1
+#define STD_PASTE 2
+#define STD_UNDO 3
+#define STD_REDOW 4
+#define STD_DELETE 5
+#define STD_FILENEW 6
+#define STD_FILEOPEN 7
+#define STD_FILESAVE 8
+#define STD_PRINTPRE 9
+#define STD_PROPERTIES 10
+#define STD_HELP 11
+#define STD_FIND 12
+#define STD_REPLACE 13
+#define STD_PRINT 14
 #define TBN_FIRST (0U - 700U)
+#define TBN_BEGINDRAG (TBN_FIRST - 1)
+#define TBN_ENDDRAG (TBN_FIRST - 2)
 #define TBN_DROPDOWN (TBN_FIRST - 10)
 #define TBN_HOTITEMCHANGE (TBN_FIRST - 13)
+#define TBN_DRAGOUT (TBN_FIRST - 14)
+#define TBN_DELETINGBUTTON (TBN_FIRST - 15)
+#define TBN_GETINFOTIPW (TBN_FIRST - 19)
+#define NM_TOOLTIPSCREATED (NM_FIRST - 19)
+#define NM_LDOWN (NM_FIRST - 20)
+#define INFOTIPSIZE 1024
 #define TBDDRET_DEFAULT 0
 #define TBDDRET_NODEFAULT 1
 #define TBDDRET_TREATPRESSED 2
@@ -339,7 +363,9 @@ typedef struct tagTCKEYDOWN {
 #define HICF_MOUSE 0x01
 #define HICF_ARROWKEYS 0x02
 #define HICF_ACCELERATOR 0x04
+#define HICF_ENTERING 0x10
 #define HICF_LEAVING 0x20
+#define HICF_LMOUSE 0x80
 
 typedef struct _TBBUTTON {
     int iBitmap;
@@ -366,6 +392,30 @@ typedef struct tagNMTOOLBARW {
     LPWSTR pszText;
     RECT rcButton;
 } NMTOOLBARW, *LPNMTOOLBARW;
+
+typedef struct tagNMTBGETINFOTIPW {
+    NMHDR hdr;
+    LPWSTR pszText;
+    int cchTextMax;
+    int iItem;
+    LPARAM lParam;
+} NMTBGETINFOTIPW, *LPNMTBGETINFOTIPW;
+
+// NM_LDOWN and NM_CLICK from a toolbar: the button's command id (-1 for none) and data.
+typedef struct tagNMMOUSE {
+    NMHDR hdr;
+    DWORD_PTR dwItemSpec;
+    DWORD_PTR dwItemData;
+    POINT pt;
+    LPARAM dwHitInfo;
+} NMMOUSE, *LPNMMOUSE;
+typedef NMMOUSE NMCLICK;
+typedef LPNMMOUSE LPNMCLICK;
+
+typedef struct tagNMTOOLTIPSCREATED {
+    NMHDR hdr;
+    HWND hwndToolTips;
+} NMTOOLTIPSCREATED, *LPNMTOOLTIPSCREATED;
 
 typedef struct tagNMTBHOTITEM {
     NMHDR hdr;

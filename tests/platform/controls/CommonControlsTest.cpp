@@ -24,6 +24,9 @@ TEST_F(CommonControlsTest, EachFlagRegistersTheClassesItNamesAndNoOthers) {
         {ICC_BAR_CLASSES, TRACKBAR_CLASSW, true},
         {ICC_BAR_CLASSES, TOOLTIPS_CLASSW, true},
         {ICC_BAR_CLASSES, UPDOWN_CLASSW, false},
+        {ICC_BAR_CLASSES, TOOLBARCLASSNAMEW, true},
+        {ICC_UPDOWN_CLASS, TOOLBARCLASSNAMEW, false},
+        {ICC_WIN95_CLASSES, TOOLBARCLASSNAMEW, true},
         {ICC_TAB_CLASSES, TOOLTIPS_CLASSW, true},
         {ICC_TAB_CLASSES, TRACKBAR_CLASSW, false},
         {ICC_TAB_CLASSES, WC_TABCONTROLW, true},
@@ -56,6 +59,7 @@ TEST_F(CommonControlsTest, TheStandardControlsNeedNoCallAndTheCommonOnesDo) {
     for (LPCWSTR cls : {L"Button", L"static", L"edit", L"ListBox", L"ComboBox"}) EXPECT_TRUE(CanMake(cls));
     EXPECT_FALSE(CanMake(TRACKBAR_CLASSW));
     EXPECT_FALSE(CanMake(UPDOWN_CLASSW));
+    EXPECT_FALSE(CanMake(TOOLBARCLASSNAMEW));
     EXPECT_FALSE(CanMake(WC_TABCONTROLW));
 }
 

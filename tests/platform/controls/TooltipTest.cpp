@@ -63,3 +63,90 @@ TEST_F(TooltipTest, ANewToolRectangleAndTextTakeEffect) {
 }
 
 }  // namespace
+
+namespace {
+
+// A tool whose text is LPSTR_TEXTCALLBACKW: its window is asked for the text whenever the tip is
+// about to show, and answers in szText or by pointing lpszText at a text of its own.
+enum class Reply { InBuffer, ByPointer, Nothing, Keep };
+
+struct Asked {
+    HWND from;
+    UINT_PTR id;
+    WPARAM wParam;
+    bool pointedAtBuffer;
+};
+std::vector<Asked> asked;
+Reply reply = Reply::InBuffer;
+const wchar_t kLongText[] = L"Un testo ben piu lungo di quello nel buffer";
+
+LRESULT CALLBACK TipOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_NOTIFY) return DefWindowProcW(hwnd, message, wParam, lParam);
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+    if (info->hdr.code != TTN_GETDISPINFOW) return 0;
+    asked.push_back({info->hdr.hwndFrom, info->hdr.idFrom, wParam, info->lpszText == info->szText});
+    if (reply == Reply::ByPointer) info->lpszText = const_cast<LPWSTR>(kLongText);
+    if (reply == Reply::InBuffer || reply == Reply::Keep) wcscpy(info->szText, L"Breve");
+    if (reply == Reply::Keep) info->uFlags |= TTF_DI_SETITEM;
+    return 0;
+}
+
+class TooltipCallbackTest : public TooltipTest {
+protected:
+    void SetUp() override {
+        TooltipTest::SetUp();
+        asked.clear();
+        RegisterProcClass(L"TipOwner", TipOwnerProc);
+        owner_ = CreateWindowExW(0, L"TipOwner", L"", WS_CHILD | WS_VISIBLE, 100, 100, 80, 30, form_, nullptr, nullptr,
+                                 nullptr);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = owner_;
+        tool.uId = 42;
+        tool.rect = {0, 0, 80, 30};
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        ASSERT_TRUE(SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
+    }
+    // Rests the pointer on the tool and answers the tip's width, 0 when it stays hidden.
+    int ShowTip() {
+        Backend().MouseMove(form_, 250, 10);
+        Backend().PumpUntilIdle();
+        Backend().MouseMove(form_, 120, 110);
+        Backend().RunFor(800);
+        RECT r{};
+        GetWindowRect(tip_, &r);
+        return IsWindowVisible(tip_) ? r.right - r.left : 0;
+    }
+    HWND owner_ = nullptr;
+};
+
+TEST_F(TooltipCallbackTest, TheToolWindowIsAskedForTheTextEachTimeTheTipShows) {
+    EXPECT_EQ(SendMessageW(tip_, TTM_GETTOOLCOUNT, 0, 0), 2);
+    reply = Reply::InBuffer;
+    const int shortWidth = ShowTip();
+    EXPECT_GT(shortWidth, 0);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].from, tip_);
+    EXPECT_EQ(asked[0].id, 42u);
+    EXPECT_EQ(asked[0].wParam, 42u);
+    EXPECT_TRUE(asked[0].pointedAtBuffer) << "lpszText starts at szText";
+
+    reply = Reply::ByPointer;
+    EXPECT_GT(ShowTip(), shortWidth + 40) << "the text pointed at is shown";
+    EXPECT_EQ(asked.size(), 2u);
+
+    reply = Reply::Nothing;
+    EXPECT_EQ(ShowTip(), 0) << "an empty text shows no tip";
+}
+
+TEST_F(TooltipCallbackTest, AnAnswerWithSetItemIsKeptAndNotAskedForAgain) {
+    reply = Reply::Keep;
+    const int width = ShowTip();
+    EXPECT_GT(width, 0);
+    reply = Reply::ByPointer;
+    EXPECT_EQ(ShowTip(), width);
+    EXPECT_EQ(asked.size(), 1u);
+}
+
+}  // namespace
