@@ -73,7 +73,7 @@ xdotool windowactivate --sync "$window" 2>/dev/null
 shoot controls.png
 for step in "${CONTROLS_STEPS[@]}"; do
     case $step in
-    "key Tab space|"*) shoot controls-used.png ;;
+    "click 544 355|"*) shoot controls-used.png ;;
     esac
     run_step "$step"
 done

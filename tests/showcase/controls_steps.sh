@@ -15,6 +15,13 @@
 #   key K...                                               keys as xdotool names them
 #   type TEXT                                              characters typed
 CONTROLS_STEPS=(
+    "click 10 11|toolbar: lock on"
+    "click 143 50|tabs: change refused"
+    "click 10 11|toolbar: lock off"
+    "click 65 11|toolbar: hard"
+    "click 42 11|toolbar: easy"
+    "click 118 11|toolbar: speed"
+    "click 136 11|toolbar: speed menu"
     "click 42 89|sound: checked"
     "click 42 117|music: checked"
     "click 42 117|music: indeterminate"
@@ -56,9 +63,20 @@ CONTROLS_STEPS=(
     "click 298 131|rooms: selection Kitchen"
     "shiftclick 298 171|rooms: selection Kitchen Hall Attic"
     "ctrlclick 298 151|rooms: selection Kitchen Attic"
-    "key ctrl+shift+Tab|tabs: page Choices"
-    "key ctrl+Tab|tabs: page Numbers"
-    "key Tab space|done: click;close"
+    "click 233 50|tabs: page Dates"
+    "click 54 89|"
+    "key Up|day: changed 2024-02-28"
+    "key Up|day: changed 2024-02-29"
+    "key Up|day: changed 2024-02-01"
+    "click 138 89|day: drop down"
+    "click 400 300|day: close up"
+    "click 459 89|calendar: selection 2024-03-27"
+    "click 428 126|calendar: selection 2024-03-01;calendar: chosen 2024-03-01"
+    "click 95 11|toolbar: back to the 27th"
+    "click 54 89|"
+    "key ctrl+shift+Tab|tabs: page Numbers"
+    "key ctrl+Tab|tabs: page Dates"
+    "click 544 355|done: click;close"
 )
 
 # perform_step <left> <top> <action...>: the action, on the form whose client area starts at

@@ -46,12 +46,10 @@ void ChooseMenuItem(SubMenu& item) {
     if (item.commandCallback) item.commandCallback(item);
 }
 
-void RouteCommand(WPARAM wParam, LPARAM lParam) {
-    if (lParam != 0) {
-        RouteControlCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
-        return;
-    }
+bool RouteCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam != 0) return RouteControlCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
     if (HIWORD(wParam) == kFromMenu) ChooseMenuItem(LOWORD(wParam));
+    return false;
 }
 
 void RouteHotKey(Form& form, HWND window, WPARAM hotKeyId) {

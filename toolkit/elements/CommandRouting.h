@@ -10,8 +10,9 @@ namespace OrloUtility {
 class Form;
 class SubMenu;
 
-// WM_COMMAND: a menu item's id (the second parameter zero) or a control's notification.
-void RouteCommand(WPARAM wParam, LPARAM lParam);
+// WM_COMMAND: a menu item's id (the second parameter zero) or a control's notification. True
+// only for a control's notification that its element heard.
+bool RouteCommand(WPARAM wParam, LPARAM lParam);
 // What choosing `item` from its menu does; a toolbar button standing for the item does it too.
 void ChooseMenuItem(SubMenu& item);
 // WM_HOTKEY received by `form`'s window; `hotKeyId` is the entry's position in its list + 1.

@@ -24,13 +24,15 @@ ControlEvents* EventsOf(HWND control) { return dynamic_cast<ControlEvents*>(Owne
 
 }  // namespace
 
-void RouteControlCommand(HWND control, WORD id, WORD code) {
+bool RouteControlCommand(HWND control, WORD id, WORD code) {
     GUIElement* element = OwnerOf(control);
+    if (!element) return false;
     if (auto* command = dynamic_cast<CommandElement*>(element)) {
         if (command->commandCallback) command->commandCallback(*element);
-        return;
+        return true;
     }
     if (auto* events = dynamic_cast<ControlEvents*>(element)) events->OnControlCommandFrom(id, code);
+    return true;
 }
 
 std::optional<LRESULT> RouteControlNotify(NMHDR* header) {
@@ -40,8 +42,10 @@ std::optional<LRESULT> RouteControlNotify(NMHDR* header) {
     return events->OnControlNotify(*header);
 }
 
-void RouteControlScroll(HWND control, WORD code, int position) {
-    if (ControlEvents* events = EventsOf(control)) events->OnControlScroll(code, position);
+bool RouteControlScroll(HWND control, WORD code, int position) {
+    ControlEvents* events = EventsOf(control);
+    if (events) events->OnControlScroll(code, position);
+    return events != nullptr;
 }
 
 }  // namespace OrloUtility

@@ -202,12 +202,15 @@ std::optional<LRESULT> Route(GUIElement* element, const Message& m) {
     case WM_DESTROY: OnDestroyMessage(element, m.window); return std::nullopt;
     case WM_MOUSELEAVE: OnMouseLeaveMessage(element); return std::nullopt;
     case WM_TIMER: TickTimer(m.wParam); return std::nullopt;
-    case WM_COMMAND: RouteCommand(m.wParam, m.lParam); return std::nullopt;
+    // A report an element heard goes no further: a control holding pages (a tab control) would
+    // take its page's slider for its own scroll arrows. Reports of the window's own scroll bars
+    // (no control named) and of controls no element owns go on to the window's own procedure.
+    case WM_COMMAND: return RouteCommand(m.wParam, m.lParam) ? std::optional<LRESULT>(0) : std::nullopt;
     case WM_NOTIFY: return RouteControlNotify(reinterpret_cast<NMHDR*>(m.lParam));
     case WM_HSCROLL:
     case WM_VSCROLL:
-        // Without a control named, the report is of the window's own scroll bar.
-        if (m.lParam) RouteControlScroll(reinterpret_cast<HWND>(m.lParam), LOWORD(m.wParam), HIWORD(m.wParam));
+        if (m.lParam && RouteControlScroll(reinterpret_cast<HWND>(m.lParam), LOWORD(m.wParam), HIWORD(m.wParam)))
+            return 0;
         return std::nullopt;
     default: return element ? RouteToElement(*element, m) : std::nullopt;
     }

@@ -7,6 +7,7 @@
 
 #include "ElementTest.h"
 #include "toolkit/elements/CheckBox.h"
+#include "toolkit/elements/Slider.h"
 #include "toolkit/elements/TabControl.h"
 
 namespace {
@@ -168,6 +169,24 @@ TEST_F(TabControlTest, ControlsOnAPageReportToTheirElements) {
     Backend().Click(form_->Handle(), at.x, at.y);
     Backend().PumpUntilIdle();
     EXPECT_EQ(heard, (std::vector<std::string>{"checked"}));
+}
+
+// The tab control takes scroll reports for its own arrows: a page's slider must not move the tabs.
+TEST_F(TabControlTest, ASlidersReportsOnAPageDoNotScrollTheTabs) {
+    tabs_->tabWidth = 140;  // three tabs wider than the control, so that the tabs can scroll
+    Slider slider(pages_[0].get());
+    slider.valueChangedCallback = [](GUIElement& element) {
+        heard.push_back("value " + std::to_string(static_cast<Slider&>(element).GetValue()));
+    };
+    CreateAll();
+    RECT before{}, after{};
+    SendMessageW(tabs_->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&before));
+    SendMessageW(slider.Handle(), TBM_SETPOS, TRUE, 60);
+    SendMessageW(pages_[0]->Handle(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 60),
+                 reinterpret_cast<LPARAM>(slider.Handle()));
+    SendMessageW(tabs_->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&after));
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(heard, (std::vector<std::string>{"value 60"}));
 }
 
 TEST_F(TabControlTest, TheProgramsOwnChoicesAskAndTellNothing) {
