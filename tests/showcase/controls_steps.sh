@@ -69,7 +69,7 @@ CONTROLS_STEPS=(
     "key Up|day: changed 2024-02-29"
     "key Up|day: changed 2024-02-01"
     "click 138 89|day: drop down"
-    "click 400 300|day: close up"
+    "click 206 148|day: changed 2024-02-02;day: close up"
     "click 459 89|calendar: selection 2024-03-27"
     "click 428 126|calendar: selection 2024-03-01;calendar: chosen 2024-03-01"
     "click 95 11|toolbar: back to the 27th"
